@@ -1,0 +1,88 @@
+#pragma once
+
+#include "estado.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// The vocabulary in which every rule table of the game is written, and the tables.
+namespace zw::reglas {
+
+enum class Hace {
+    Responder,      // empty the replies, then add the lines
+    Dar,            // agregarObjeto(objeto)
+    Quitar,         // quitarObjeto(objeto)
+    Poner,          // palabra := 1
+    Sumar,          // palabra := palabra + 1
+    IrA,            // empty the replies, pantalla := escena, load its picture
+    AbrirBicho,     // empty the replies, show the creature's conversation
+    AbrirCamarero,  // empty the replies, hide the adventure screen, show the waiter's
+    AbrirFinal,     // hide the adventure screen, show the ending
+    Rechazar,       // rechazarAccion
+};
+
+struct Efecto {
+    Hace hace;
+    QStringList lineas{};
+    QString objeto{};
+    Palabra palabra = Palabra::pantalla;
+    int escena = 0;
+};
+using Efectos = std::vector<Efecto>;
+
+struct Condicion {
+    Palabra palabra;
+    int valor;      // holds when the word equals it exactly
+};
+
+struct Regla {
+    QStringList claves;              // whole upper-cased action lines; any one matches
+    Efectos efectos;                 // what runs (when the condition holds)
+    std::optional<Condicion> si{};
+    Efectos siNo{};                  // what runs when the condition does not hold
+};
+using Tabla = std::vector<Regla>;
+
+// Words to write the tables with.
+inline Efecto responde(QStringList lineas) { return {Hace::Responder, std::move(lineas)}; }
+inline Efecto da(const char *objeto) { return {Hace::Dar, {}, QString::fromUtf8(objeto)}; }
+inline Efecto quita(const char *objeto) { return {Hace::Quitar, {}, QString::fromUtf8(objeto)}; }
+inline Efecto pon(Palabra p) { return {Hace::Poner, {}, {}, p}; }
+inline Efecto suma(Palabra p) { return {Hace::Sumar, {}, {}, p}; }
+inline Efecto vaA(int escena) { return {Hace::IrA, {}, {}, Palabra::pantalla, escena}; }
+inline Efecto abreBicho() { return {Hace::AbrirBicho}; }
+inline Efecto abreCamarero() { return {Hace::AbrirCamarero}; }
+inline Efecto abreFinal() { return {Hace::AbrirFinal}; }
+inline Efecto rechaza() { return {Hace::Rechazar}; }
+
+// A rule with no condition.
+inline Regla siempre(QStringList claves, Efectos efectos)
+{
+    return {std::move(claves), std::move(efectos)};
+}
+// A rule guarded by one state word: `siVale` when palabra == valor, else `siNoVale`.
+inline Regla segun(QStringList claves, Condicion c, Efectos siVale, Efectos siNoVale)
+{
+    return {std::move(claves), std::move(siVale), c, std::move(siNoVale)};
+}
+
+// The maker's web address: the first line of the advertisement and the about window.
+QString webDelAutor();
+
+// First stage: the inventory items, valid in every scene.
+const Tabla &objetos();
+// Second stage: the rules of scene n (1 to 7); an empty table for any other n.
+const Tabla &escena(int n);
+
+// The table per scene, each in its own file.
+const Tabla &escena1();
+const Tabla &escena2();
+const Tabla &escena3();
+const Tabla &escena4();
+const Tabla &escena5();
+const Tabla &escena6();
+const Tabla &escena7();
+
+} // namespace zw::reglas

@@ -1,0 +1,12 @@
+#include "reglas.h"
+
+namespace zw::reglas {
+
+const Tabla &escena2()
+{
+    static const Tabla tabla = {
+    };
+    return tabla;
+}
+
+} // namespace zw::reglas

@@ -1,0 +1,12 @@
+#include "reglas.h"
+
+namespace zw::reglas {
+
+const Tabla &objetos()
+{
+    static const Tabla tabla = {
+    };
+    return tabla;
+}
+
+} // namespace zw::reglas

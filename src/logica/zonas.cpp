@@ -1,0 +1,74 @@
+#include "zonas.h"
+
+#include <array>
+
+namespace zw {
+
+namespace {
+
+// Rectangles as                   x from  x to  y from  y to
+const std::array tabla = {
+    // 1, the street in front of the Disco-Pub
+    Zona{1, "puerta",             { 53, 182,  60, 251}, Lugar},
+    Zona{1, "Ciudad",             {  1,  28,  79, 211}, Lugar},
+    Zona{1, "ladrillo",           { 16,  63,  16,  39}, Cosa},
+    Zona{1, "Callejón",           {315, 366,  52, 149}, Lugar},
+    Zona{1, "Calles",             { 16, 364, 258, 295}, Lugar},
+    // 2, inside the Disco-Pub
+    Zona{2, "salida",             {  4,  41,  12, 102}, Lugar},
+    Zona{2, "Bicho",              { 12,  51, 125, 249}, Cosa},
+    Zona{2, "Camarero",           {280, 341,  25, 114}, Cosa},
+    // 3, the city street with the sewer; "Calle" hovers from a few pixels lower
+    Zona{3, "Calle",              {304, 364, 160, 246}, Lugar, Rect{304, 364, 164, 246}},
+    Zona{3, "Chicle Masticado",   { 42,  62, 187, 206}, Cosa},
+    Zona{3, "Alcantarilla",       {166, 241, 167, 183}, Lugar},
+    Zona{3, "Rinconcito",         {  2,  26,   1, 300}, Lugar},
+    // 4, the alley with the door to Earth
+    Zona{4, "Calle",              {  4,  66,  16, 287}, Lugar},
+    Zona{4, "Puerta a la Tierra", {285, 340,   5, 117}, Lugar},
+    Zona{4, "Vigilante",          {262, 333, 131, 267}, Cosa},
+    // 5, the street outside the bar
+    Zona{5, "Disco-Pub",          {  2,  51,   2, 297}, Lugar},
+    Zona{5, "Vividor",            {249, 300, 127, 290}, Cosa},
+    Zona{5, "Taram-BAR Ramonín",  {104, 181, 109, 282}, Lugar},
+    // 6, inside the bar
+    Zona{6, "Salida",             {161, 361, 248, 295}, Lugar},
+    Zona{6, "Bailaor",            { 86, 146, 158, 290}, Cosa},
+    Zona{6, "Camarero",           {113, 177,   1,  59}, Cosa},
+    Zona{6, "Deprimido",          {284, 318,  74, 213}, Cosa},
+    // 7, the tramp's corner
+    Zona{7, "Ciudad",             {343, 371,   4, 300}, Lugar},
+    Zona{7, "Publicidad",         { 58, 155,  16,  28}, Cosa},
+    Zona{7, "Agujero",            {140, 147,  85,  92}, Cosa},
+    Zona{7, "Vagabundo",          {246, 311, 118, 232}, Cosa},
+};
+
+} // namespace
+
+std::span<const Zona> zonas()
+{
+    return tabla;
+}
+
+QString zonaBajoRaton(int escena, int x, int y)
+{
+    QString nombre;
+    for (const Zona &z : tabla)
+        if (z.escena == escena && z.rectRaton().contiene(x, y))
+            nombre = QString::fromUtf8(z.nombre);
+    return nombre;
+}
+
+ZonaPulsada zonaPulsada(int escena, int x, int y)
+{
+    ZonaPulsada hallada;
+    for (const Zona &z : tabla) {
+        if (z.escena == escena && z.clic.contiene(x, y)) {
+            hallada.nombre = QString::fromUtf8(z.nombre);
+            hallada.lugar = hallada.lugar || z.tipo == Lugar;
+        }
+    }
+    return hallada;
+}
+
+} // namespace zw
