@@ -1,0 +1,11 @@
+#include "final.h"
+
+namespace zw {
+
+Final::Final(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Final"));
+}
+
+} // namespace zw
