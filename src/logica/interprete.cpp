@@ -61,6 +61,7 @@ const Regla *buscar(const Tabla &tabla, const QString &linea)
 void Juego::ejecutarAccion()
 {
     const QString linea = mayusculas(acciones_);
+    emit accionEjecutada(linea);
     const Regla *regla = buscar(reglas::objetos(), linea);
     if (!regla)
         regla = buscar(reglas::escena(estado.pantalla), linea);

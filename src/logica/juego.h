@@ -68,6 +68,7 @@ signals:
     void resultadoCambiado();
     void accionesCambiadas(const QString &linea);
     void imagenNoDisponible(const QString &fichero);
+    void accionEjecutada(const QString &linea); // the upper-cased line being answered
     void abrirCharrar1();
     void abrirCamarero();
     void abrirFinal();

@@ -68,6 +68,7 @@ void prepararVentana(QWidget *ventana, int ancho, int alto)
     ventana->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                             | Qt::MSWindowsFixedSizeDialogHint);
+    ventana->setFont(fuenteDialogo());
     ventana->setFixedSize(ancho, alto);
     ventana->installEventFilter(new CierreTermina(ventana));
 }
@@ -82,6 +83,21 @@ ManejadorFin ponerManejadorFin(ManejadorFin nuevo)
     ManejadorFin anterior = manejadorFin;
     manejadorFin = nuevo;
     return anterior;
+}
+
+} // namespace zw
+
+#include <QScreen>
+
+namespace zw {
+
+void centrar(QWidget *ventana)
+{
+    if (const QScreen *pantalla = ventana->screen()) {
+        QRect marco = ventana->frameGeometry();
+        marco.moveCenter(pantalla->availableGeometry().center());
+        ventana->move(marco.topLeft());
+    }
 }
 
 } // namespace zw

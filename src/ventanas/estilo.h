@@ -38,3 +38,8 @@ using ManejadorFin = void (*)();
 ManejadorFin ponerManejadorFin(ManejadorFin nuevo);
 
 } // namespace zw
+
+namespace zw {
+// Places a window in the middle of the screen it is on.
+void centrar(QWidget *ventana);
+} // namespace zw

@@ -1,0 +1,20 @@
+#include "acerca.h"
+
+#include "estilo.h"
+#include "reglas.h"
+
+namespace zw {
+
+Acerca::Acerca(QWidget *parent)
+    : QWidget(parent)
+{
+    ui.setupUi(this);
+    prepararVentana(this, 326, 360);
+    QFont negrita = ui.Label2->font();
+    negrita.setBold(true);
+    ui.Label2->setFont(negrita);
+    ui.Label3->setText(reglas::webDelAutor());
+    connect(ui.Command1, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+} // namespace zw

@@ -1,0 +1,98 @@
+#include "aplicacion.h"
+
+#include "acerca.h"
+#include "camarero.h"
+#include "charrar1.h"
+#include "empieza.h"
+#include "estilo.h"
+#include "final.h"
+#include "presentacion.h"
+
+#include <QMessageBox>
+
+namespace zw {
+
+namespace {
+
+void mensaje(const QString &titulo, const QString &texto)
+{
+    QMessageBox caja(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok);
+    caja.exec();
+}
+
+void traerAlFrente(QWidget *ventana)
+{
+    ventana->show();
+    ventana->raise();
+    ventana->activateWindow();
+}
+
+} // namespace
+
+Aplicacion::Aplicacion(const QString &carpetaGraficos)
+    : avisar(mensaje)
+    , carpeta_(carpetaGraficos)
+    , presentacion_(std::make_unique<Presentacion>())
+    , acerca_(std::make_unique<Acerca>())
+    , empieza_(std::make_unique<Empieza>(juego_, carpetaGraficos))
+    , charrar1_(std::make_unique<Charrar1>())
+    , camarero_(std::make_unique<Camarero>())
+    , final_(std::make_unique<Final>())
+{
+    connect(presentacion_.get(), &Presentacion::jugar, this, &Aplicacion::jugar);
+    connect(presentacion_.get(), &Presentacion::acercaDe, this, &Aplicacion::acercaDe);
+    connect(presentacion_.get(), &Presentacion::guardarPartida, this, &Aplicacion::guardarPartida);
+    connect(presentacion_.get(), &Presentacion::cargarPartida, this, &Aplicacion::cargarPartida);
+    connect(empieza_.get(), &Empieza::menu, this, [this] {
+        empieza_->hide();
+        presentacion_->show();
+    });
+    connect(&juego_, &Juego::abrirCharrar1, this, [this] { traerAlFrente(charrar1_.get()); });
+    connect(&juego_, &Juego::abrirCamarero, this, [this] {
+        empieza_->hide();
+        traerAlFrente(camarero_.get());
+    });
+    connect(camarero_.get(), &Camarero::salir, this, [this] { empieza_->show(); });
+    connect(&juego_, &Juego::abrirFinal, this, [this] {
+        empieza_->hide();
+        traerAlFrente(final_.get());
+    });
+}
+
+Aplicacion::~Aplicacion() = default;
+
+void Aplicacion::arrancar()
+{
+    juego_.estado.pantalla = 1;
+    centrar(presentacion_.get());
+    presentacion_->show();
+}
+
+void Aplicacion::mostrarEmpieza()
+{
+    juego_.iniciar();
+    empieza_->show();
+}
+
+void Aplicacion::jugar()
+{
+    mostrarEmpieza();
+    presentacion_->hide();
+}
+
+void Aplicacion::acercaDe()
+{
+    if (!acerca_->isVisible())
+        centrar(acerca_.get());
+    traerAlFrente(acerca_.get());
+}
+
+void Aplicacion::guardarPartida()
+{
+}
+
+void Aplicacion::cargarPartida()
+{
+}
+
+} // namespace zw

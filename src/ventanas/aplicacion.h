@@ -1,0 +1,63 @@
+#pragma once
+
+#include "juego.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace zw {
+
+class Presentacion;
+class Acerca;
+class Empieza;
+class Charrar1;
+class Camarero;
+class Final;
+
+// Owns the game and its six windows, each created once and afterwards only
+// shown and hidden, and carries the traffic between them.
+class Aplicacion : public QObject
+{
+    Q_OBJECT
+
+public:
+    // carpetaGraficos: the folder of the scene pictures and the saved game.
+    explicit Aplicacion(const QString &carpetaGraficos = QStringLiteral("graficos"));
+    ~Aplicacion() override;
+
+    // Program start: the title window appears, the adventure waits in scene 1.
+    void arrancar();
+
+    Juego &juego() { return juego_; }
+    Presentacion *presentacion() const { return presentacion_.get(); }
+    Acerca *acerca() const { return acerca_.get(); }
+    Empieza *empieza() const { return empieza_.get(); }
+    Charrar1 *charrar1() const { return charrar1_.get(); }
+    Camarero *camarero() const { return camarero_.get(); }
+    Final *final() const { return final_.get(); }
+
+    // The menu of the title window.
+    void jugar();
+    void acercaDe();
+    void guardarPartida();
+    void cargarPartida();
+
+    // Shows a modal message with one OK button; tests replace it.
+    std::function<void(const QString &titulo, const QString &texto)> avisar;
+
+private:
+    void mostrarEmpieza();
+
+    QString carpeta_;
+    Juego juego_;
+    std::unique_ptr<Presentacion> presentacion_;
+    std::unique_ptr<Acerca> acerca_;
+    std::unique_ptr<Empieza> empieza_;
+    std::unique_ptr<Charrar1> charrar1_;
+    std::unique_ptr<Camarero> camarero_;
+    std::unique_ptr<Final> final_;
+};
+
+} // namespace zw

@@ -1,0 +1,172 @@
+#include "empieza.h"
+
+#include "escenas.h"
+#include "estilo.h"
+#include "juego.h"
+#include "zonas.h"
+
+#include <QAbstractItemView>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zw {
+
+namespace {
+
+// Background and, where given, text colour of a control. Only the control's own
+// roles change, so the inventory list keeps the toolkit's white.
+void pintar(QWidget *w, ColorSistema fondo, std::optional<ColorSistema> letra = {})
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color(fondo));
+    if (qobject_cast<QAbstractItemView *>(w))
+        p.setColor(QPalette::Base, color(fondo));
+    if (letra)
+        for (QPalette::ColorRole rol : {QPalette::WindowText, QPalette::Text})
+            p.setColor(rol, color(*letra));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// The verb labels, in the order the background un-highlights them, with their
+// design colours.
+struct Verbo_ {
+    Etiqueta *Ui::Empieza::*etiqueta;
+    Verbo verbo;
+    ColorSistema fondo, letra;
+};
+const Verbo_ verbos[] = {
+    {&Ui::Empieza::Hablar, Verbo::Hablar, ColorSistema::TextoBoton, ColorSistema::TextoResaltado},
+    {&Ui::Empieza::Mentir, Verbo::Mentir, ColorSistema::TextoBoton, ColorSistema::Relieve},
+    {&Ui::Empieza::Mirar,  Verbo::Mirar,  ColorSistema::TextoAyuda, ColorSistema::Relieve},
+    {&Ui::Empieza::Usar,   Verbo::Usar,   ColorSistema::TextoBoton, ColorSistema::Relieve},
+    {&Ui::Empieza::Coger,  Verbo::Coger,  ColorSistema::TextoBoton, ColorSistema::Relieve},
+};
+
+} // namespace
+
+Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
+    : QWidget(parent)
+    , juego_(juego)
+    , carpeta_(carpetaGraficos)
+{
+    ui.setupUi(this);
+    prepararVentana(this, 561, 387);
+    pintar(this, ColorSistema::TextoMenu);
+    for (QLabel *l : std::initializer_list<QLabel *>{ui.Label6, ui.Limpiar, ui.Label1, ui.Label2})
+        pintar(l, ColorSistema::TextoBoton, ColorSistema::TextoResaltado);
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.acciones, ui.resultado, ui.muestra})
+        pintar(w, ColorSistema::TextoTituloInactivo);
+    for (const Verbo_ &v : verbos)
+        pintar(ui.*v.etiqueta, v.fondo, v.letra);
+
+    juego_.cargadorImagen = [this](const QString &fichero) { return cargarImagen(fichero); };
+    conectarVerbos();
+    conectarJuego();
+
+    connect(ui.objetos, &QListWidget::currentRowChanged, this, [this](int fila) {
+        if (sincronizando_)
+            return;
+        elegidaAlPulsar_ = QGuiApplication::mouseButtons() != Qt::NoButton;
+        juego_.elegirObjeto(fila);
+    });
+    // A click on the entry already selected changes no row but is still a pick.
+    connect(ui.objetos, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (elegidaAlPulsar_) {
+            elegidaAlPulsar_ = false;
+            return;
+        }
+        juego_.elegirObjeto(ui.objetos->row(item));
+    });
+    connect(ui.Image1, &ImagenEscena::movido, this, [this](QPoint p) {
+        ui.muestra->setText(zonaBajoRaton(juego_.estado.pantalla, p.x(), p.y()));
+    });
+    connect(ui.Image1, &ImagenEscena::pulsado, this, [this](QPoint p) {
+        juego_.pulsarImagen(p.x(), p.y());
+    });
+    connect(ui.Limpiar, &Etiqueta::clicked, &juego_, &Juego::limpiar);
+    connect(ui.Label2, &Etiqueta::clicked, this, &Empieza::menu);
+    connect(ui.Label6, &Etiqueta::clicked, this, &terminarPrograma);
+}
+
+void Empieza::conectarVerbos()
+{
+    for (const Verbo_ &v : verbos) {
+        Etiqueta *etiqueta = ui.*v.etiqueta;
+        const Verbo verbo = v.verbo;
+        connect(etiqueta, &Etiqueta::clicked, this, [this, verbo] { juego_.pulsarVerbo(verbo); });
+        connect(etiqueta, &Etiqueta::ratonEncima, this, [this, etiqueta] { resaltar(etiqueta, true); });
+    }
+}
+
+void Empieza::conectarJuego()
+{
+    connect(&juego_, &Juego::objetoAnexado, this, [this](const QString &nombre) {
+        const QSignalBlocker bloqueo(ui.objetos);
+        ui.objetos->addItem(nombre);
+    });
+    connect(&juego_, &Juego::objetoQuitado, this, [this](int indice) {
+        sincronizando_ = true;
+        delete ui.objetos->takeItem(indice);
+        sincronizando_ = false;
+    });
+    connect(&juego_, &Juego::objetosVaciados, this, [this] {
+        sincronizando_ = true;
+        ui.objetos->clear();
+        sincronizando_ = false;
+    });
+    connect(&juego_, &Juego::resultadoCambiado, this, [this] {
+        ui.resultado->clear();
+        ui.resultado->addItems(juego_.resultado());
+    });
+    connect(&juego_, &Juego::accionesCambiadas, ui.acciones, &QLabel::setText);
+    connect(&juego_, &Juego::imagenNoDisponible, this, &Empieza::mostrarFalta);
+}
+
+void Empieza::resaltar(QLabel *verbo, bool resaltado)
+{
+    QPalette p = verbo->palette();
+    p.setColor(QPalette::WindowText, color(resaltado ? ColorSistema::Resaltado : ColorSistema::TextoResaltado));
+    verbo->setPalette(p);
+}
+
+void Empieza::mouseMoveEvent(QMouseEvent *e)
+{
+    // Only the bare background puts the verbs back; moving across any other
+    // control keeps the highlight.
+    if (childAt(e->position().toPoint()) == nullptr)
+        for (const Verbo_ &v : verbos)
+            resaltar(ui.*v.etiqueta, false);
+    QWidget::mouseMoveEvent(e);
+}
+
+bool Empieza::cargarImagen(const QString &fichero)
+{
+    const QString ruta = buscarFichero(carpeta_, fichero);
+    if (ruta.isEmpty())
+        return false;
+    QImageReader lector(ruta);
+    const QImage imagen = lector.read();
+    if (imagen.isNull())
+        return false;
+    ui.Image1->setPixmap(QPixmap::fromImage(imagen));
+    return true;
+}
+
+// A scene whose picture is missing stays playable: its hotspots still answer,
+// and the player is told which drawing is gone instead of seeing the old scene.
+void Empieza::mostrarFalta(const QString &fichero)
+{
+    QPixmap hueco(ui.Image1->size());
+    hueco.fill(QColor(40, 40, 40));
+    QPainter pintor(&hueco);
+    pintor.setPen(Qt::white);
+    pintor.setFont(fuenteDialogo());
+    pintor.drawText(hueco.rect(), Qt::AlignCenter,
+                    QStringLiteral("No encuentro el dibujo \"graficos/%1\".").arg(fichero));
+    ui.Image1->setPixmap(hueco);
+}
+
+} // namespace zw

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui_empieza.h"
+
+namespace zw {
+
+class Juego;
+
+// The adventure screen: shows the game and passes the player's clicks to it.
+class Empieza : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent = nullptr);
+
+    // Loads a scene picture from the pictures folder, the name matched without
+    // regard to case. On failure the picture shown stays as it was.
+    bool cargarImagen(const QString &fichero);
+
+signals:
+    void menu();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *e) override;
+
+private:
+    void conectarVerbos();
+    void conectarJuego();
+    void mostrarFalta(const QString &fichero);
+    void resaltar(QLabel *verbo, bool resaltado);
+
+    Ui::Empieza ui;
+    Juego &juego_;
+    QString carpeta_;
+    bool sincronizando_ = false;   // the game is refilling the list: not a pick
+    bool elegidaAlPulsar_ = false; // this mouse press already picked by changing the row
+};
+
+} // namespace zw

@@ -1,0 +1,28 @@
+#include "presentacion.h"
+
+#include "estilo.h"
+
+namespace zw {
+
+Presentacion::Presentacion(QWidget *parent)
+    : QMainWindow(parent)
+{
+    ui.setupUi(this);
+    ui.Label1->setFont(fuenteTitulo());
+    ui.Label3->setFont(fuenteNombreJuego());
+    for (QFrame *linea : {ui.Line1, ui.Line2, ui.Line3, ui.Line4}) {
+        QPalette p = linea->palette();
+        p.setColor(QPalette::WindowText, Qt::black); // the window-frame colour
+        linea->setPalette(p);
+    }
+    // The client area below the menu bar keeps its designed size.
+    prepararVentana(this, 577, 421 + menuBar()->sizeHint().height());
+
+    connect(ui.jugar, &QAction::triggered, this, &Presentacion::jugar);
+    connect(ui.acercade, &QAction::triggered, this, &Presentacion::acercaDe);
+    connect(ui.salir, &QAction::triggered, this, &terminarPrograma);
+    connect(ui.guardarpartida, &QAction::triggered, this, &Presentacion::guardarPartida);
+    connect(ui.cargarpartida, &QAction::triggered, this, &Presentacion::cargarPartida);
+}
+
+} // namespace zw
