@@ -1,4 +1,5 @@
 #include "acerca.h"
+#include "ui_acerca.h"
 
 #include "estilo.h"
 #include "reglas.h"
@@ -7,14 +8,17 @@ namespace zw {
 
 Acerca::Acerca(QWidget *parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::Acerca>())
 {
-    ui.setupUi(this);
+    ui->setupUi(this);
     prepararVentana(this, 326, 360);
-    QFont negrita = ui.Label2->font();
+    QFont negrita = ui->Label2->font();
     negrita.setBold(true);
-    ui.Label2->setFont(negrita);
-    ui.Label3->setText(reglas::webDelAutor());
-    connect(ui.Command1, &QPushButton::clicked, this, &QWidget::hide);
+    ui->Label2->setFont(negrita);
+    ui->Label3->setText(reglas::webDelAutor());
+    connect(ui->Command1, &QPushButton::clicked, this, &QWidget::hide);
 }
+
+Acerca::~Acerca() = default;
 
 } // namespace zw

@@ -2,7 +2,11 @@
 
 #include <QWidget>
 
-#include "ui_acerca.h"
+#include <memory>
+
+namespace Ui {
+class Acerca;
+}
 
 namespace zw {
 
@@ -13,9 +17,10 @@ class Acerca : public QWidget
 
 public:
     explicit Acerca(QWidget *parent = nullptr);
+    ~Acerca() override;
 
 private:
-    Ui::Acerca ui;
+    std::unique_ptr<Ui::Acerca> ui;
 };
 
 } // namespace zw

@@ -1,4 +1,5 @@
 #include "empieza.h"
+#include "ui_empieza.h"
 
 #include "escenas.h"
 #include "estilo.h"
@@ -49,52 +50,53 @@ const Verbo_ verbos[] = {
 
 Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::Empieza>())
     , juego_(juego)
     , carpeta_(carpetaGraficos)
 {
-    ui.setupUi(this);
+    ui->setupUi(this);
     prepararVentana(this, 561, 387);
     pintar(this, ColorSistema::TextoMenu);
-    for (QLabel *l : std::initializer_list<QLabel *>{ui.Label6, ui.Limpiar, ui.Label1, ui.Label2})
+    for (QLabel *l : std::initializer_list<QLabel *>{ui->Label6, ui->Limpiar, ui->Label1, ui->Label2})
         pintar(l, ColorSistema::TextoBoton, ColorSistema::TextoResaltado);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui.acciones, ui.resultado, ui.muestra})
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->acciones, ui->resultado, ui->muestra})
         pintar(w, ColorSistema::TextoTituloInactivo);
     for (const Verbo_ &v : verbos)
-        pintar(ui.*v.etiqueta, v.fondo, v.letra);
+        pintar((*ui).*v.etiqueta, v.fondo, v.letra);
 
     juego_.cargadorImagen = [this](const QString &fichero) { return cargarImagen(fichero); };
     conectarVerbos();
     conectarJuego();
 
-    connect(ui.objetos, &QListWidget::currentRowChanged, this, [this](int fila) {
+    connect(ui->objetos, &QListWidget::currentRowChanged, this, [this](int fila) {
         if (sincronizando_)
             return;
         elegidaAlPulsar_ = QGuiApplication::mouseButtons() != Qt::NoButton;
         juego_.elegirObjeto(fila);
     });
     // A click on the entry already selected changes no row but is still a pick.
-    connect(ui.objetos, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+    connect(ui->objetos, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         if (elegidaAlPulsar_) {
             elegidaAlPulsar_ = false;
             return;
         }
-        juego_.elegirObjeto(ui.objetos->row(item));
+        juego_.elegirObjeto(ui->objetos->row(item));
     });
-    connect(ui.Image1, &ImagenEscena::movido, this, [this](QPoint p) {
-        ui.muestra->setText(zonaBajoRaton(juego_.estado.pantalla, p.x(), p.y()));
+    connect(ui->Image1, &ImagenEscena::movido, this, [this](QPoint p) {
+        ui->muestra->setText(zonaBajoRaton(juego_.estado.pantalla, p.x(), p.y()));
     });
-    connect(ui.Image1, &ImagenEscena::pulsado, this, [this](QPoint p) {
+    connect(ui->Image1, &ImagenEscena::pulsado, this, [this](QPoint p) {
         juego_.pulsarImagen(p.x(), p.y());
     });
-    connect(ui.Limpiar, &Etiqueta::clicked, &juego_, &Juego::limpiar);
-    connect(ui.Label2, &Etiqueta::clicked, this, &Empieza::menu);
-    connect(ui.Label6, &Etiqueta::clicked, this, &terminarPrograma);
+    connect(ui->Limpiar, &Etiqueta::clicked, &juego_, &Juego::limpiar);
+    connect(ui->Label2, &Etiqueta::clicked, this, &Empieza::menu);
+    connect(ui->Label6, &Etiqueta::clicked, this, &terminarPrograma);
 }
 
 void Empieza::conectarVerbos()
 {
     for (const Verbo_ &v : verbos) {
-        Etiqueta *etiqueta = ui.*v.etiqueta;
+        Etiqueta *etiqueta = (*ui).*v.etiqueta;
         const Verbo verbo = v.verbo;
         connect(etiqueta, &Etiqueta::clicked, this, [this, verbo] { juego_.pulsarVerbo(verbo); });
         connect(etiqueta, &Etiqueta::ratonEncima, this, [this, etiqueta] { resaltar(etiqueta, true); });
@@ -104,24 +106,24 @@ void Empieza::conectarVerbos()
 void Empieza::conectarJuego()
 {
     connect(&juego_, &Juego::objetoAnexado, this, [this](const QString &nombre) {
-        const QSignalBlocker bloqueo(ui.objetos);
-        ui.objetos->addItem(nombre);
+        const QSignalBlocker bloqueo(ui->objetos);
+        ui->objetos->addItem(nombre);
     });
     connect(&juego_, &Juego::objetoQuitado, this, [this](int indice) {
         sincronizando_ = true;
-        delete ui.objetos->takeItem(indice);
+        delete ui->objetos->takeItem(indice);
         sincronizando_ = false;
     });
     connect(&juego_, &Juego::objetosVaciados, this, [this] {
         sincronizando_ = true;
-        ui.objetos->clear();
+        ui->objetos->clear();
         sincronizando_ = false;
     });
     connect(&juego_, &Juego::resultadoCambiado, this, [this] {
-        ui.resultado->clear();
-        ui.resultado->addItems(juego_.resultado());
+        ui->resultado->clear();
+        ui->resultado->addItems(juego_.resultado());
     });
-    connect(&juego_, &Juego::accionesCambiadas, ui.acciones, &QLabel::setText);
+    connect(&juego_, &Juego::accionesCambiadas, ui->acciones, &QLabel::setText);
     connect(&juego_, &Juego::imagenNoDisponible, this, &Empieza::mostrarFalta);
 }
 
@@ -138,7 +140,7 @@ void Empieza::mouseMoveEvent(QMouseEvent *e)
     // control keeps the highlight.
     if (childAt(e->position().toPoint()) == nullptr)
         for (const Verbo_ &v : verbos)
-            resaltar(ui.*v.etiqueta, false);
+            resaltar((*ui).*v.etiqueta, false);
     QWidget::mouseMoveEvent(e);
 }
 
@@ -151,7 +153,7 @@ bool Empieza::cargarImagen(const QString &fichero)
     const QImage imagen = lector.read();
     if (imagen.isNull())
         return false;
-    ui.Image1->setPixmap(QPixmap::fromImage(imagen));
+    ui->Image1->setPixmap(QPixmap::fromImage(imagen));
     return true;
 }
 
@@ -159,14 +161,16 @@ bool Empieza::cargarImagen(const QString &fichero)
 // and the player is told which drawing is gone instead of seeing the old scene.
 void Empieza::mostrarFalta(const QString &fichero)
 {
-    QPixmap hueco(ui.Image1->size());
+    QPixmap hueco(ui->Image1->size());
     hueco.fill(QColor(40, 40, 40));
     QPainter pintor(&hueco);
     pintor.setPen(Qt::white);
     pintor.setFont(fuenteDialogo());
     pintor.drawText(hueco.rect(), Qt::AlignCenter,
                     QStringLiteral("No encuentro el dibujo \"graficos/%1\".").arg(fichero));
-    ui.Image1->setPixmap(hueco);
+    ui->Image1->setPixmap(hueco);
 }
+
+Empieza::~Empieza() = default;
 
 } // namespace zw

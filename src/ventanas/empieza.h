@@ -2,7 +2,13 @@
 
 #include <QWidget>
 
-#include "ui_empieza.h"
+#include <memory>
+
+class QLabel;
+
+namespace Ui {
+class Empieza;
+}
 
 namespace zw {
 
@@ -15,6 +21,7 @@ class Empieza : public QWidget
 
 public:
     Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent = nullptr);
+    ~Empieza() override;
 
     // Loads a scene picture from the pictures folder, the name matched without
     // regard to case. On failure the picture shown stays as it was.
@@ -32,7 +39,7 @@ private:
     void mostrarFalta(const QString &fichero);
     void resaltar(QLabel *verbo, bool resaltado);
 
-    Ui::Empieza ui;
+    std::unique_ptr<Ui::Empieza> ui;
     Juego &juego_;
     QString carpeta_;
     bool sincronizando_ = false;   // the game is refilling the list: not a pick

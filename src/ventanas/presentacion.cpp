@@ -1,4 +1,5 @@
 #include "presentacion.h"
+#include "ui_presentacion.h"
 
 #include "estilo.h"
 
@@ -6,23 +7,27 @@ namespace zw {
 
 Presentacion::Presentacion(QWidget *parent)
     : QMainWindow(parent)
+    , ui(std::make_unique<Ui::Presentacion>())
 {
-    ui.setupUi(this);
-    ui.Label1->setFont(fuenteTitulo());
-    ui.Label3->setFont(fuenteNombreJuego());
-    for (QFrame *linea : {ui.Line1, ui.Line2, ui.Line3, ui.Line4}) {
+    ui->setupUi(this);
+    ui->Label1->setFont(fuenteTitulo());
+    ui->Label3->setFont(fuenteNombreJuego());
+    for (QFrame *linea : {ui->Line1, ui->Line2, ui->Line3, ui->Line4}) {
         QPalette p = linea->palette();
         p.setColor(QPalette::WindowText, Qt::black); // the window-frame colour
         linea->setPalette(p);
     }
     // The client area below the menu bar keeps its designed size.
-    prepararVentana(this, 577, 421 + menuBar()->sizeHint().height());
+    ui->centralwidget->setFixedSize(577, 421);
+    prepararVentana(this, 577, 421 + menuBar()->heightForWidth(577));
 
-    connect(ui.jugar, &QAction::triggered, this, &Presentacion::jugar);
-    connect(ui.acercade, &QAction::triggered, this, &Presentacion::acercaDe);
-    connect(ui.salir, &QAction::triggered, this, &terminarPrograma);
-    connect(ui.guardarpartida, &QAction::triggered, this, &Presentacion::guardarPartida);
-    connect(ui.cargarpartida, &QAction::triggered, this, &Presentacion::cargarPartida);
+    connect(ui->jugar, &QAction::triggered, this, &Presentacion::jugar);
+    connect(ui->acercade, &QAction::triggered, this, &Presentacion::acercaDe);
+    connect(ui->salir, &QAction::triggered, this, &terminarPrograma);
+    connect(ui->guardarpartida, &QAction::triggered, this, &Presentacion::guardarPartida);
+    connect(ui->cargarpartida, &QAction::triggered, this, &Presentacion::cargarPartida);
 }
+
+Presentacion::~Presentacion() = default;
 
 } // namespace zw

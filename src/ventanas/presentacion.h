@@ -2,7 +2,11 @@
 
 #include <QMainWindow>
 
-#include "ui_presentacion.h"
+#include <memory>
+
+namespace Ui {
+class Presentacion;
+}
 
 namespace zw {
 
@@ -13,6 +17,7 @@ class Presentacion : public QMainWindow
 
 public:
     explicit Presentacion(QWidget *parent = nullptr);
+    ~Presentacion() override;
 
 signals:
     void jugar();
@@ -21,7 +26,7 @@ signals:
     void cargarPartida();
 
 private:
-    Ui::Presentacion ui;
+    std::unique_ptr<Ui::Presentacion> ui;
 };
 
 } // namespace zw
