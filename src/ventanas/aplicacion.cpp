@@ -6,8 +6,10 @@
 #include "empieza.h"
 #include "estilo.h"
 #include "final.h"
+#include "partida.h"
 #include "presentacion.h"
 
+#include <QDir>
 #include <QMessageBox>
 
 namespace zw {
@@ -87,12 +89,30 @@ void Aplicacion::acercaDe()
     traerAlFrente(acerca_.get());
 }
 
+QString Aplicacion::rutaPartida() const
+{
+    return QDir(carpeta_).filePath(QStringLiteral("partida"));
+}
+
 void Aplicacion::guardarPartida()
 {
+    if (partida::guardar(juego_, rutaPartida()))
+        avisar(QStringLiteral("Aviso"), QStringLiteral("Partida guardada."));
+    else
+        avisar(QStringLiteral("Error"), QStringLiteral("No se ha podido guardar la partida."));
 }
 
 void Aplicacion::cargarPartida()
 {
+    const bool cargada = partida::cargar(juego_, rutaPartida())
+                         && empieza_->cargarImagen(partida::ficheroImagenCargada(juego_.estado.pantalla));
+    if (!cargada) {
+        avisar(QStringLiteral("Error"),
+               QStringLiteral("No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."));
+        return;
+    }
+    empieza_->show();
+    presentacion_->hide();
 }
 
 } // namespace zw

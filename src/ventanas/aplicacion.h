@@ -49,6 +49,7 @@ public:
 
 private:
     void mostrarEmpieza();
+    QString rutaPartida() const;
 
     QString carpeta_;
     Juego juego_;

@@ -1,0 +1,222 @@
+// Saving and loading from the title window's menu, with its two messages.
+#include "aplicacion.h"
+#include "empieza.h"
+#include "presentacion.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace zw;
+
+namespace {
+
+const QString noSeCarga = QStringLiteral(
+    "No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero.");
+
+// A pictures folder of our own, so the saved game is written beside real scenes.
+struct Carpeta {
+    QTemporaryDir dir;
+    Carpeta()
+    {
+        for (int n = 1; n <= 7; ++n) {
+            const QString f = QStringLiteral("%1.jpg").arg(n);
+            QFile::copy(QDir(QStringLiteral(ZW_GRAFICOS)).filePath(f), dir.filePath(f));
+        }
+    }
+    QString ruta() const { return dir.path(); }
+    QByteArray partida() const
+    {
+        QFile f(dir.filePath(QStringLiteral("partida")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(no hay)");
+    }
+    void escribir(const QByteArray &bytes) const
+    {
+        QFile f(dir.filePath(QStringLiteral("partida")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+};
+
+struct Avisos {
+    QStringList dichos;
+    explicit Avisos(Aplicacion &app)
+    {
+        app.avisar = [this](const QString &titulo, const QString &texto) { dichos << titulo + ": " + texto; };
+    }
+};
+
+void menu(Aplicacion &app, const char *accion)
+{
+    app.presentacion()->findChild<QAction *>(QString::fromLatin1(accion))->trigger();
+}
+
+QStringList objetosEnPantalla(Aplicacion &app)
+{
+    auto *lista = app.empieza()->findChild<QListWidget *>(QStringLiteral("objetos"));
+    QStringList t;
+    for (int i = 0; i < lista->count(); ++i)
+        t << lista->item(i)->text();
+    return t;
+}
+
+QImage imagenEscena(Aplicacion &app)
+{
+    return app.empieza()->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().toImage();
+}
+
+} // namespace
+
+class TestMenuPartida : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void guardarAntesDeJugar()
+    {
+        Carpeta carpeta;
+        Aplicacion app(carpeta.ruta());
+        Avisos avisos(app);
+        app.arrancar();
+        menu(app, "guardarpartida");
+        QCOMPARE(carpeta.partida(), QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n"));
+        QCOMPARE(avisos.dichos, QStringList{"Aviso: Partida guardada."});
+        QVERIFY(app.presentacion()->isVisible());
+        QVERIFY(!app.empieza()->isVisible());
+    }
+
+    void guardarSinCarpetaNoMiente()
+    {
+        Aplicacion app(QStringLiteral("/no/existe/graficos"));
+        Avisos avisos(app);
+        app.arrancar();
+        menu(app, "guardarpartida");
+        QCOMPARE(avisos.dichos, QStringList{"Error: No se ha podido guardar la partida."});
+    }
+
+    void guardarYCargar()
+    {
+        Carpeta carpeta;
+        Aplicacion app(carpeta.ruta());
+        Avisos avisos(app);
+        app.arrancar();
+        menu(app, "jugar");
+        Juego &juego = app.juego();
+        juego.anexarObjeto("50 Zarra-Dólares del vividor");
+        juego.irAEscena(4);
+        const QImage escena4 = imagenEscena(app);
+        juego.estado.dinero = 1;
+        juego.estado.tarjetas = 1;
+        menu(app, "guardarpartida");
+
+        juego.irAEscena(1);
+        juego.anexarObjeto("Papel");
+        juego.estado.dinero = 0;
+        juego.pulsarVerbo(Verbo::Usar);
+        juego.responder({"algo"});
+        menu(app, "cargarpartida");
+
+        QCOMPARE(avisos.dichos, QStringList{"Aviso: Partida guardada."});
+        QVERIFY(app.empieza()->isVisible());
+        QVERIFY(!app.presentacion()->isVisible());
+        QCOMPARE(objetosEnPantalla(app), (QStringList{"Mechero", "50 Zarra-Dólares del vividor"}));
+        QCOMPARE(juego.estado.pantalla, 4);
+        QCOMPARE(juego.estado.dinero, 1);
+        QCOMPARE(juego.estado.tarjetas, 1);
+        QVERIFY(juego.acciones().isEmpty());
+        QVERIFY(juego.resultado().isEmpty());
+        QCOMPARE(imagenEscena(app), escena4);
+    }
+
+    void cargarSinFichero()
+    {
+        Carpeta carpeta;
+        Aplicacion app(carpeta.ruta());
+        Avisos avisos(app);
+        app.arrancar();
+        app.jugar();
+        app.juego().pulsarVerbo(Verbo::Mirar);
+        app.juego().estado.ladrill = 1;
+        app.empieza()->hide();
+        app.presentacion()->show();
+        menu(app, "cargarpartida");
+        QCOMPARE(avisos.dichos, QStringList{"Error: " + noSeCarga});
+        QVERIFY(app.presentacion()->isVisible());
+        QVERIFY(!app.empieza()->isVisible());
+        QVERIFY(objetosEnPantalla(app).isEmpty());
+        QVERIFY(app.juego().acciones().isEmpty());
+        QCOMPARE(app.juego().estado.ladrill, 1);
+        QCOMPARE(app.juego().estado.pantalla, 1);
+    }
+
+    // A scene without a picture loads the words, then fails at the picture:
+    // the adventure screen stays hidden with the picture it had.
+    void cargarEscenaSinImagen()
+    {
+        Carpeta carpeta;
+        carpeta.escribir("1\r\n\"Papel\"\r\n0,1,1,1,2,1\r\n");
+        Aplicacion app(carpeta.ruta());
+        Avisos avisos(app);
+        app.arrancar();
+        const QImage antes = imagenEscena(app);
+        menu(app, "cargarpartida");
+        QCOMPARE(avisos.dichos, QStringList{"Error: " + noSeCarga});
+        QVERIFY(!app.empieza()->isVisible());
+        QCOMPARE(app.juego().estado.pantalla, 0);
+        QCOMPARE(app.juego().estado.dinero, 2);
+        QCOMPARE(objetosEnPantalla(app), QStringList{"Papel"});
+        QCOMPARE(imagenEscena(app), antes);
+    }
+
+    void cargarAntesDeJugarNoDejaElMechero()
+    {
+        Carpeta carpeta;
+        carpeta.escribir("1\r\n\"Papel\"\r\n3,0,0,0,0,0\r\n");
+        Aplicacion app(carpeta.ruta());
+        Avisos avisos(app);
+        app.arrancar();
+        menu(app, "cargarpartida");
+        QVERIFY(avisos.dichos.isEmpty());
+        QCOMPARE(objetosEnPantalla(app), QStringList{"Papel"});
+        QCOMPARE(app.juego().estado.pantalla, 3);
+        QVERIFY(app.empieza()->isVisible());
+    }
+
+    // The real message: modal, one OK button, no icon, the exact title and text.
+    void cajaDeMensaje()
+    {
+        Aplicacion app(QStringLiteral("/no/existe"));
+        app.arrancar();
+        QString titulo, texto;
+        QMessageBox::Icon icono = QMessageBox::Warning;
+        int botones = 0;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(caja);
+            titulo = caja->windowTitle();
+            texto = caja->text();
+            icono = caja->icon();
+            botones = int(caja->buttons().size());
+            modal = caja->isModal();
+            caja->button(QMessageBox::Ok)->click();
+        });
+        menu(app, "cargarpartida");
+        QCOMPARE(titulo, "Error");
+        QCOMPARE(texto, noSeCarga);
+        QCOMPARE(icono, QMessageBox::NoIcon);
+        QCOMPARE(botones, 1);
+        QVERIFY(modal);
+    }
+};
+
+QTEST_MAIN(TestMenuPartida)
+#include "test_menu_partida.moc"
