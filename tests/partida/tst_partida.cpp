@@ -1,0 +1,761 @@
+#include "juego.h"
+#include "partida.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace zw;
+using namespace zw::partida;
+
+namespace {
+
+QList<int> comoLista(const Palabras &p)
+{
+    return QList<int>(p.begin(), p.end());
+}
+
+QList<int> palabrasDeJuego(const Juego &j)
+{
+    return comoLista(palabrasDe(j.estado));
+}
+
+Estado estadoCon(const QList<int> &p)
+{
+    Estado e;
+    Palabras q{};
+    for (int i = 0; i < numPalabras; ++i)
+        q[std::size_t(i)] = qint16(p.at(i));
+    ponerPalabras(e, q);
+    return e;
+}
+
+bool escribirFichero(const QString &ruta, const QByteArray &bytes)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray leerFichero(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A game in progress, with something in every list the load empties.
+void prepararEnCurso(Juego &j)
+{
+    j.iniciar();
+    j.agregarObjeto(QStringLiteral("Papel"));
+    j.agregarResultado(QStringLiteral("Esa mierda no tira."));
+    j.ponerAcciones(QStringLiteral("Usar Mechero con "));
+    j.estado = estadoCon({5, 1, 1, 1, 2, 0});
+    j.estado.admitecon = false;
+    j.estado.faltanobjetos = 1;
+}
+
+struct Leido {
+    bool ok = false;
+    QStringList objetos;
+    QList<int> palabras;
+};
+
+const QList<int> centinela = {-9, -9, -9, -9, -9, -9};
+
+Leido leerBytes(QByteArrayView datos)
+{
+    Leido r;
+    Palabras p = {-9, -9, -9, -9, -9, -9};
+    r.ok = leer(datos, [&r](const QString &o) { r.objetos.append(o); }, p);
+    r.palabras = comoLista(p);
+    return r;
+}
+
+} // namespace
+
+class TstPartida : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void codigoDePagina_data();
+    void codigoDePagina();
+    void todosLosBytesVuelven();
+    void sinByteEnLaPagina_data();
+    void sinByteEnLaPagina();
+
+    void escribe_data();
+    void escribe();
+    void partidaNuevaByteAByte();
+
+    void lee_data();
+    void lee();
+    void lectorCampoACampo();
+
+    void idaYVuelta_data();
+    void idaYVuelta();
+    void cargaSinFichero();
+    void cargaSinFicheroAntesDeJugar();
+    void cargaFallida_data();
+    void cargaFallida();
+    void cargaEscenaSinImagen();
+    void cargaNoTocaElConstructor();
+    void cargaAvisaALaVentana();
+    void cargaFicheroDemasiadoGrande();
+    void cargaDeUnaCarpeta();
+
+    void guardarDosVeces();
+    void guardarSinCarpeta_data();
+    void guardarSinCarpeta();
+    void guardarFallidoConservaElAnterior();
+
+    void imagenCargada_data();
+    void imagenCargada();
+
+    void robustez_data();
+    void robustez();
+    void cuentaEnormeConCienMegas();
+    void cienMegasSinSeparadores();
+    void basuraAleatoria();
+};
+
+void TstPartida::codigoDePagina_data()
+{
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("caracter");
+
+    QTest::newRow("nul") << 0x00 << 0x0000;
+    QTest::newRow("A") << 0x41 << 0x0041;
+    QTest::newRow("DEL") << 0x7F << 0x007F;
+    QTest::newRow("euro") << 0x80 << 0x20AC;
+    QTest::newRow("hueco 81") << 0x81 << 0x0081;
+    QTest::newRow("comilla baja") << 0x82 << 0x201A;
+    QTest::newRow("puntos") << 0x85 << 0x2026;
+    QTest::newRow("S caron") << 0x8A << 0x0160;
+    QTest::newRow("OE") << 0x8C << 0x0152;
+    QTest::newRow("hueco 8D") << 0x8D << 0x008D;
+    QTest::newRow("Z caron") << 0x8E << 0x017D;
+    QTest::newRow("hueco 8F") << 0x8F << 0x008F;
+    QTest::newRow("hueco 90") << 0x90 << 0x0090;
+    QTest::newRow("comilla 93") << 0x93 << 0x201C;
+    QTest::newRow("raya") << 0x97 << 0x2014;
+    QTest::newRow("marca") << 0x99 << 0x2122;
+    QTest::newRow("hueco 9D") << 0x9D << 0x009D;
+    QTest::newRow("Y dieresis") << 0x9F << 0x0178;
+    QTest::newRow("espacio duro") << 0xA0 << 0x00A0;
+    QTest::newRow("abre pregunta") << 0xBF << 0x00BF;
+    QTest::newRow("abre exclamacion") << 0xA1 << 0x00A1;
+    QTest::newRow("O aguda") << 0xD3 << 0x00D3;
+    QTest::newRow("enye") << 0xF1 << 0x00F1;
+    QTest::newRow("o aguda") << 0xF3 << 0x00F3;
+    QTest::newRow("y dieresis") << 0xFF << 0x00FF;
+}
+
+void TstPartida::codigoDePagina()
+{
+    QFETCH(int, byte);
+    QFETCH(int, caracter);
+    const QByteArray bytes(1, char(byte));
+    const QString texto = QString(QChar(char16_t(caracter)));
+    QCOMPARE(deWindows1252(bytes), texto);
+    QCOMPARE(aWindows1252(texto), bytes);
+}
+
+void TstPartida::todosLosBytesVuelven()
+{
+    QByteArray todos;
+    for (int b = 0; b < 256; ++b)
+        todos.append(char(b));
+    const QString texto = deWindows1252(todos);
+    QCOMPARE(texto.size(), 256);
+    QCOMPARE(aWindows1252(texto), todos);
+}
+
+void TstPartida::sinByteEnLaPagina_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("U+0080") << QString(QChar(0x0080)) << QByteArray("?");
+    QTest::newRow("U+009F") << QString(QChar(0x009F)) << QByteArray("?");
+    QTest::newRow("A macron") << QStringLiteral("\u0100") << QByteArray("?");
+    QTest::newRow("kanji entre letras") << QStringLiteral("a\u4E2Db") << QByteArray("a?b");
+    QTest::newRow("fuera del plano basico") << QStringLiteral("x\U0001F600y") << QByteArray("x?y");
+    QTest::newRow("suplente suelto") << QString(QChar(0xD800)) << QByteArray("?");
+}
+
+void TstPartida::sinByteEnLaPagina()
+{
+    QFETCH(QString, texto);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(aWindows1252(texto), bytes);
+}
+
+void TstPartida::escribe_data()
+{
+    QTest::addColumn<QStringList>("objetos");
+    QTest::addColumn<QList<int>>("palabras");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("inventario vacio")
+        << QStringList() << QList<int>{3, 1, 0, 0, 0, 0}
+        << QByteArray("0\r\n3,1,0,0,0,0\r\n");
+    QTest::newRow("acento en F3")
+        << QStringList{QStringLiteral("Mechero"), QStringLiteral("50 Zarra-Dólares del vividor")}
+        << QList<int>{7, 1, 1, 1, 1, 1}
+        << QByteArray("2\r\n\"Mechero\"\r\n\"50 Zarra-D\xF3lares del vividor\"\r\n7,1,1,1,1,1\r\n");
+    QTest::newRow("negativos y extremos")
+        << QStringList{QStringLiteral("Agua")} << QList<int>{-1, 32767, -32768, 0, 3, 10}
+        << QByteArray("1\r\n\"Agua\"\r\n-1,32767,-32768,0,3,10\r\n");
+    QTest::newRow("enye y euro")
+        << QStringList{QStringLiteral("Piñata de 5 €")} << QList<int>{2, 0, 0, 0, 0, 0}
+        << QByteArray("1\r\n\"Pi\xF1" "ata de 5 \x80\"\r\n2,0,0,0,0,0\r\n");
+    QTest::newRow("blancos y coma dentro")
+        << QStringList{QStringLiteral("  uno, dos  ")} << QList<int>{1, 0, 0, 0, 0, 0}
+        << QByteArray("1\r\n\"  uno, dos  \"\r\n1,0,0,0,0,0\r\n");
+}
+
+void TstPartida::escribe()
+{
+    QFETCH(QStringList, objetos);
+    QFETCH(QList<int>, palabras);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(escribir(objetos, estadoCon(palabras)), bytes);
+}
+
+void TstPartida::partidaNuevaByteAByte()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+    Juego j;
+    QVERIFY(!j.iniciado());
+    QVERIFY(guardar(j, ruta));
+    QVERIFY(j.iniciado());
+    const QByteArray esperado = QByteArray::fromHex("310D0A"
+                                                    "224D65636865726F220D0A"
+                                                    "312C302C302C302C302C300D0A");
+    QCOMPARE(leerFichero(ruta), esperado);
+}
+
+void TstPartida::lee_data()
+{
+    QTest::addColumn<QByteArray>("datos");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("objetos");
+    QTest::addColumn<QList<int>>("palabras");
+
+    const QList<int> nada = centinela;
+
+    QTest::newRow("partida nueva")
+        << QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n") << true
+        << QStringList{QStringLiteral("Mechero")} << QList<int>{1, 0, 0, 0, 0, 0};
+    QTest::newRow("solo LF")
+        << QByteArray("1\n\"Mechero\"\n2,1,0,0,0,0\n") << true
+        << QStringList{QStringLiteral("Mechero")} << QList<int>{2, 1, 0, 0, 0, 0};
+    QTest::newRow("solo CR")
+        << QByteArray("1\r\"Mechero\"\r2,1,0,0,0,0\r") << true
+        << QStringList{QStringLiteral("Mechero")} << QList<int>{2, 1, 0, 0, 0, 0};
+    QTest::newRow("todo con comas")
+        << QByteArray("2,\"a\",\"b\",1,2,3,4,5,6") << true
+        << QStringList{QStringLiteral("a"), QStringLiteral("b")} << QList<int>{1, 2, 3, 4, 5, 6};
+    QTest::newRow("todo en lineas")
+        << QByteArray("1\r\nx\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n") << true
+        << QStringList{QStringLiteral("x")} << QList<int>{1, 2, 3, 4, 5, 6};
+    QTest::newRow("sin fin de linea al final")
+        << QByteArray("0\r\n4,0,0,0,0,-3") << true
+        << QStringList() << QList<int>{4, 0, 0, 0, 0, -3};
+    QTest::newRow("blancos delante")
+        << QByteArray("  2\r\n \t\"Agua\"\r\n   Papel\r\n 1, 2,\t3,  4,5, 6\r\n") << true
+        << QStringList{QStringLiteral("Agua"), QStringLiteral("Papel")} << QList<int>{1, 2, 3, 4, 5, 6};
+    QTest::newRow("blancos detras de numeros")
+        << QByteArray("1 \r\nz\r\n1 ,2\t,3,4,5,6 \r\n") << true
+        << QStringList{QStringLiteral("z")} << QList<int>{1, 2, 3, 4, 5, 6};
+    QTest::newRow("sin comillas guarda blancos finales y comillas internas")
+        << QByteArray("2\r\nMe \"chero\" \r\n\"\"\r\n1,0,0,0,0,0\r\n") << true
+        << QStringList{QStringLiteral("Me \"chero\" "), QString()} << QList<int>{1, 0, 0, 0, 0, 0};
+    QTest::newRow("entre comillas guarda comas y blancos")
+        << QByteArray("1\r\n\" uno, dos \"\r\n1,0,0,0,0,0\r\n") << true
+        << QStringList{QStringLiteral(" uno, dos ")} << QList<int>{1, 0, 0, 0, 0, 0};
+    QTest::newRow("entre comillas cruza la linea")
+        << QByteArray("1\r\n\"uno\r\ndos\"\r\n1,0,0,0,0,0\r\n") << true
+        << QStringList{QStringLiteral("uno\r\ndos")} << QList<int>{1, 0, 0, 0, 0, 0};
+    QTest::newRow("tras la comilla de cierre se descarta hasta el separador")
+        << QByteArray("1\r\n\"Agua\" fresca\r\n1,0,0,0,0,0\r\n") << true
+        << QStringList{QStringLiteral("Agua")} << QList<int>{1, 0, 0, 0, 0, 0};
+    QTest::newRow("campo vacio es cadena vacia")
+        << QByteArray("2\r\n,\r\n1,0,0,0,0,0\r\n") << true
+        << QStringList{QString(), QString()} << QList<int>{1, 0, 0, 0, 0, 0};
+    QTest::newRow("lo que sigue se ignora")
+        << QByteArray("0\r\n1,0,0,0,0,0,basura\r\n\"sin cerrar") << true
+        << QStringList() << QList<int>{1, 0, 0, 0, 0, 0};
+    QTest::newRow("numeros con signo, ceros y comillas")
+        << QByteArray("+1\r\nx\r\n007,-0,\"5\",-32768,32767,+2\r\n") << true
+        << QStringList{QStringLiteral("x")} << QList<int>{7, 0, 5, -32768, 32767, 2};
+    QTest::newRow("cuenta negativa no lee objetos")
+        << QByteArray("-3\r\n1,0,0,0,0,0\r\n") << true
+        << QStringList() << QList<int>{1, 0, 0, 0, 0, 0};
+    QTest::newRow("acentos")
+        << QByteArray("1\r\n\"50 Zarra-D\xF3lares del vividor\"\r\n6,1,1,1,2,1\r\n") << true
+        << QStringList{QStringLiteral("50 Zarra-Dólares del vividor")} << QList<int>{6, 1, 1, 1, 2, 1};
+
+    QTest::newRow("vacio") << QByteArray() << false << QStringList() << nada;
+    QTest::newRow("solo blancos") << QByteArray("   \t ") << false << QStringList() << nada;
+    QTest::newRow("cuenta mayor que las lineas")
+        << QByteArray("3\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n") << false
+        << QStringList{QStringLiteral("Mechero"), QStringLiteral("1"), QStringLiteral("0")} << nada;
+    QTest::newRow("faltan palabras")
+        << QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0\r\n") << false
+        << QStringList{QStringLiteral("Mechero")} << nada;
+    QTest::newRow("cuenta no numerica")
+        << QByteArray("uno\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n") << false << QStringList() << nada;
+    QTest::newRow("cuenta vacia")
+        << QByteArray("\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n") << false << QStringList() << nada;
+    QTest::newRow("cuenta desbordada")
+        << QByteArray("32768\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n") << false << QStringList() << nada;
+    QTest::newRow("palabra no numerica")
+        << QByteArray("1\r\n\"Mechero\"\r\n1,0,x,0,0,0\r\n") << false
+        << QStringList{QStringLiteral("Mechero")} << nada;
+    QTest::newRow("palabra con decimales")
+        << QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0,1.5\r\n") << false
+        << QStringList{QStringLiteral("Mechero")} << nada;
+    QTest::newRow("palabra vacia")
+        << QByteArray("0\r\n1,,0,0,0,0\r\n") << false << QStringList() << nada;
+    QTest::newRow("signo solo") << QByteArray("0\r\n1,-,0,0,0,0\r\n") << false << QStringList() << nada;
+    QTest::newRow("blanco dentro del numero")
+        << QByteArray("0\r\n1,2 3,0,0,0,0\r\n") << false << QStringList() << nada;
+    QTest::newRow("palabra desbordada por arriba")
+        << QByteArray("0\r\n1,0,0,0,0,32768\r\n") << false << QStringList() << nada;
+    QTest::newRow("palabra desbordada por abajo")
+        << QByteArray("0\r\n-32769,0,0,0,0,0\r\n") << false << QStringList() << nada;
+    QTest::newRow("cifras sin fin")
+        << QByteArray("0\r\n1,0,0,0,0,99999999999999999999999\r\n") << false << QStringList() << nada;
+    QTest::newRow("comilla sin cerrar")
+        << QByteArray("2\r\n\"Mechero\"\r\n\"Papel\r\n1,0,0,0,0,0\r\n") << false
+        << QStringList{QStringLiteral("Mechero")} << nada;
+}
+
+void TstPartida::lee()
+{
+    QFETCH(QByteArray, datos);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, objetos);
+    QFETCH(QList<int>, palabras);
+    const Leido r = leerBytes(datos);
+    QCOMPARE(r.ok, ok);
+    QCOMPARE(r.objetos, objetos);
+    QCOMPARE(r.palabras, palabras);
+}
+
+void TstPartida::lectorCampoACampo()
+{
+    Lector l(QByteArrayView("  \"a,b\" x , c \r\n-12\n\r7"));
+    QString s;
+    qint16 n = 0;
+    QVERIFY(l.leerCadena(s));
+    QCOMPARE(s, QStringLiteral("a,b"));
+    QVERIFY(l.leerCadena(s));
+    QCOMPARE(s, QStringLiteral("c "));
+    QVERIFY(l.leerNumero(n));
+    QCOMPARE(n, qint16(-12));
+    // A lone LF ends a line, and so does the lone CR after it: an empty field between.
+    QVERIFY(l.leerCadena(s));
+    QCOMPARE(s, QString());
+    QVERIFY(l.leerNumero(n));
+    QCOMPARE(n, qint16(7));
+    QVERIFY(!l.leerCadena(s));
+    QVERIFY(!l.leerNumero(n));
+}
+
+void TstPartida::idaYVuelta_data()
+{
+    QTest::addColumn<QStringList>("objetos");
+    QTest::addColumn<QList<int>>("palabras");
+
+    QTest::newRow("acentos")
+        << QStringList{QStringLiteral("Mechero"), QStringLiteral("50 Zarra-Dólares del vividor"),
+                       QStringLiteral("Tarjeta del director"), QStringLiteral("Bebida de la señorita")}
+        << QList<int>{6, 1, 1, 1, 2, 0};
+    QTest::newRow("inventario vacio") << QStringList() << QList<int>{4, 1, 1, 1, 3, 1};
+    QTest::newRow("orden y duplicados")
+        << QStringList{QStringLiteral("Papel"), QStringLiteral("PAPEL"), QStringLiteral("Agua")}
+        << QList<int>{2, 0, 1, 0, 0, 0};
+    QTest::newRow("blancos y comas")
+        << QStringList{QStringLiteral(" Polvo de ladrillo "), QStringLiteral("uno,dos")}
+        << QList<int>{1, 1, 0, 0, 0, 0};
+    QTest::newRow("valores extremos") << QStringList{QStringLiteral("x")}
+                                      << QList<int>{-32768, 32767, -1, 0, 1, 9};
+}
+
+void TstPartida::idaYVuelta()
+{
+    QFETCH(QStringList, objetos);
+    QFETCH(QList<int>, palabras);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+
+    Juego origen;
+    origen.iniciar();
+    origen.vaciarObjetos();
+    for (const QString &o : std::as_const(objetos))
+        origen.anexarObjeto(o);
+    origen.estado = estadoCon(palabras);
+    QVERIFY(guardar(origen, ruta));
+
+    Juego destino;
+    prepararEnCurso(destino);
+    QVERIFY(cargar(destino, ruta));
+    QCOMPARE(destino.objetos(), objetos);
+    QCOMPARE(palabrasDeJuego(destino), palabras);
+    QCOMPARE(destino.resultado(), QStringList());
+    QCOMPARE(destino.acciones(), QString());
+}
+
+void TstPartida::cargaSinFichero()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Juego j;
+    prepararEnCurso(j);
+    QVERIFY(!cargar(j, dir.filePath(QStringLiteral("partida"))));
+    QCOMPARE(j.objetos(), QStringList());
+    QCOMPARE(j.resultado(), QStringList());
+    QCOMPARE(j.acciones(), QString());
+    QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
+}
+
+void TstPartida::cargaSinFicheroAntesDeJugar()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Juego j;
+    QVERIFY(!cargar(j, dir.filePath(QStringLiteral("partida"))));
+    // The start-up ran (scene 1, admitecon) and the clears took its "Mechero" away.
+    QVERIFY(j.iniciado());
+    QCOMPARE(j.objetos(), QStringList());
+    QCOMPARE(palabrasDeJuego(j), (QList<int>{1, 0, 0, 0, 0, 0}));
+    QCOMPARE(j.estado.admitecon, true);
+}
+
+void TstPartida::cargaFallida_data()
+{
+    QTest::addColumn<QByteArray>("datos");
+    QTest::addColumn<QStringList>("objetos");
+
+    QTest::newRow("cuenta mayor que las lineas")
+        << QByteArray("3\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n")
+        << QStringList{QStringLiteral("Mechero"), QStringLiteral("1"), QStringLiteral("0")};
+    QTest::newRow("fichero vacio") << QByteArray() << QStringList();
+    QTest::newRow("cuenta no numerica") << QByteArray("dos\r\n\"a\"\r\n\"b\"\r\n1,0,0,0,0,0\r\n") << QStringList();
+    QTest::newRow("falla la ultima palabra")
+        << QByteArray("2\r\n\"Agua\"\r\n\"Papel\"\r\n3,1,1,0,0,x\r\n")
+        << QStringList{QStringLiteral("Agua"), QStringLiteral("Papel")};
+    QTest::newRow("palabra desbordada")
+        << QByteArray("1\r\n\"Agua\"\r\n40000,1,1,0,0,0\r\n") << QStringList{QStringLiteral("Agua")};
+    QTest::newRow("comilla sin cerrar")
+        << QByteArray("2\r\n\"Agua\"\r\n\"Pap") << QStringList{QStringLiteral("Agua")};
+}
+
+void TstPartida::cargaFallida()
+{
+    QFETCH(QByteArray, datos);
+    QFETCH(QStringList, objetos);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+    QVERIFY(escribirFichero(ruta, datos));
+
+    Juego j;
+    prepararEnCurso(j);
+    QVERIFY(!cargar(j, ruta));
+    QCOMPARE(j.objetos(), objetos);
+    QCOMPARE(j.resultado(), QStringList());
+    QCOMPARE(j.acciones(), QString());
+    QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
+}
+
+void TstPartida::cargaEscenaSinImagen()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+    QVERIFY(escribirFichero(ruta, "1\r\n\"Mechero\"\r\n0,1,0,1,0,1\r\n"));
+    Juego j;
+    prepararEnCurso(j);
+    // The words are loaded; only the picture step, the window's, fails afterwards.
+    QVERIFY(cargar(j, ruta));
+    QCOMPARE(palabrasDeJuego(j), (QList<int>{0, 1, 0, 1, 0, 1}));
+    QCOMPARE(j.objetos(), QStringList{QStringLiteral("Mechero")});
+    QCOMPARE(ficheroImagenCargada(j.estado.pantalla), QStringLiteral("0.jpg"));
+}
+
+void TstPartida::cargaNoTocaElConstructor()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+    QVERIFY(escribirFichero(ruta, "0\r\n3,0,0,0,0,0\r\n"));
+    Juego j;
+    prepararEnCurso(j);
+    QVERIFY(cargar(j, ruta));
+    QCOMPARE(j.estado.admitecon, false);
+    QCOMPARE(j.estado.faltanobjetos, qint16(1));
+    QCOMPARE(palabrasDeJuego(j), (QList<int>{3, 0, 0, 0, 0, 0}));
+}
+
+void TstPartida::cargaAvisaALaVentana()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+    QVERIFY(escribirFichero(ruta, "2\r\n\"Agua\"\r\n\"Papel\"\r\n1,0,0,0,0,0\r\n"));
+    Juego j;
+    prepararEnCurso(j);
+    QSignalSpy vaciados(&j, &Juego::objetosVaciados);
+    QSignalSpy anexados(&j, &Juego::objetoAnexado);
+    QSignalSpy acciones(&j, &Juego::accionesCambiadas);
+    QVERIFY(cargar(j, ruta));
+    QCOMPARE(vaciados.size(), 1);
+    QCOMPARE(anexados.size(), 2);
+    QCOMPARE(anexados.at(0).at(0).toString(), QStringLiteral("Agua"));
+    QCOMPARE(anexados.at(1).at(0).toString(), QStringLiteral("Papel"));
+    QCOMPARE(acciones.size(), 1);
+    QCOMPARE(acciones.at(0).at(0).toString(), QString());
+}
+
+void TstPartida::cargaFicheroDemasiadoGrande()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+
+    // Exactly at the limit: a good game padded with ignored bytes still loads.
+    QByteArray justo("0\r\n2,0,0,0,0,0\r\n");
+    justo.append(QByteArray(tamanoMaximo - justo.size(), 'x'));
+    QVERIFY(escribirFichero(ruta, justo));
+    Juego j;
+    prepararEnCurso(j);
+    QVERIFY(cargar(j, ruta));
+    QCOMPARE(palabrasDeJuego(j), (QList<int>{2, 0, 0, 0, 0, 0}));
+
+    // One byte more, and then 100 MB (a sparse file): refused before reading.
+    for (qint64 tamano : {tamanoMaximo + 1, qint64(100) * 1024 * 1024}) {
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(tamano));
+        f.close();
+        Juego k;
+        prepararEnCurso(k);
+        QVERIFY(!cargar(k, ruta));
+        QCOMPARE(k.objetos(), QStringList());
+        QCOMPARE(palabrasDeJuego(k), (QList<int>{5, 1, 1, 1, 2, 0}));
+    }
+}
+
+void TstPartida::cargaDeUnaCarpeta()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+    QVERIFY(QDir().mkdir(ruta));
+    Juego j;
+    prepararEnCurso(j);
+    QVERIFY(!cargar(j, ruta));
+    QCOMPARE(j.objetos(), QStringList());
+    QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
+}
+
+void TstPartida::guardarDosVeces()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+    Juego j;
+    prepararEnCurso(j);
+    QVERIFY(guardar(j, ruta));
+    j.quitarObjeto(QStringLiteral("PAPEL"));
+    j.estado.dinero = 3;
+    QVERIFY(guardar(j, ruta));
+    QCOMPARE(leerFichero(ruta), QByteArray("1\r\n\"Mechero\"\r\n5,1,1,1,3,0\r\n"));
+    // Nothing else is left behind in the folder.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("partida")});
+}
+
+void TstPartida::guardarSinCarpeta_data()
+{
+    QTest::addColumn<QString>("relativa");
+    QTest::newRow("carpeta graficos ausente") << QStringLiteral("graficos/partida");
+    // A regular file where the folder should be defeats even root.
+    QTest::newRow("carpeta que es un fichero") << QStringLiteral("fichero/partida");
+}
+
+void TstPartida::guardarSinCarpeta()
+{
+    QFETCH(QString, relativa);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(escribirFichero(dir.filePath(QStringLiteral("fichero")), "no es una carpeta"));
+    Juego j;
+    prepararEnCurso(j);
+    QVERIFY(!guardar(j, dir.filePath(relativa)));
+    QVERIFY(!QFile::exists(dir.filePath(relativa)));
+    QCOMPARE(leerFichero(dir.filePath(QStringLiteral("fichero"))), QByteArray("no es una carpeta"));
+}
+
+void TstPartida::guardarFallidoConservaElAnterior()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("partida"));
+    Juego j;
+    prepararEnCurso(j);
+    QVERIFY(guardar(j, ruta));
+    const QByteArray anterior = leerFichero(ruta);
+    QCOMPARE(anterior, QByteArray("2\r\n\"Mechero\"\r\n\"Papel\"\r\n5,1,1,1,2,0\r\n"));
+
+    // A full disk, as far as this process can tell: no file may grow past 64 bytes,
+    // even for root. The new game is bigger, so its write fails part way.
+    for (int i = 0; i < 20; ++i)
+        j.anexarObjeto(QStringLiteral("Objeto %1").arg(i));
+    rlimit antes{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &antes), 0);
+    const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = antes;
+    limite.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const bool guardado = guardar(j, ruta);
+    setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, senal);
+
+    QVERIFY(!guardado);
+    QCOMPARE(leerFichero(ruta), anterior);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("partida")});
+#else
+    QSKIP("The file size limit used here exists only on Unix.");
+#endif
+}
+
+void TstPartida::imagenCargada_data()
+{
+    QTest::addColumn<int>("pantalla");
+    QTest::addColumn<QString>("fichero");
+    QTest::newRow("1") << 1 << QStringLiteral("1.jpg");
+    QTest::newRow("4") << 4 << QStringLiteral("4.jpg");
+    QTest::newRow("7") << 7 << QStringLiteral("7.jpg");
+    QTest::newRow("0") << 0 << QStringLiteral("0.jpg");
+    QTest::newRow("12") << 12 << QStringLiteral("2.jpg");
+    QTest::newRow("-3") << -3 << QStringLiteral("3.jpg");
+    QTest::newRow("-32768") << -32768 << QStringLiteral("8.jpg");
+}
+
+void TstPartida::imagenCargada()
+{
+    QFETCH(int, pantalla);
+    QFETCH(QString, fichero);
+    QCOMPARE(ficheroImagenCargada(qint16(pantalla)), fichero);
+}
+
+void TstPartida::robustez_data()
+{
+    QTest::addColumn<QByteArray>("datos");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("leidos");
+
+    QTest::newRow("cuenta enorme sin nada mas") << QByteArray("32767\r\n") << false << 0;
+    QTest::newRow("cuenta enorme con pocos objetos")
+        << QByteArray("32767\r\n\"a\"\r\n\"b\"\r\n1,0,0,0,0,0\r\n") << false << 8;
+    QTest::newRow("comilla sola") << QByteArray("\"") << false << 0;
+    QTest::newRow("comilla sola tras la cuenta") << QByteArray("1\r\n\"") << false << 0;
+    QTest::newRow("sin fin de linea") << QByteArray("1,\"Mechero\",1,0,0,0,0,0") << true << 1;
+    QTest::newRow("bytes nulos") << QByteArray("1\r\n\0\0\0\r\n1,0,0,0,0,0\r\n", 21) << true << 1;
+    QTest::newRow("binario") << QByteArray::fromHex("00FF9D22810D0A7F80") << false << 0;
+    QTest::newRow("solo separadores") << QByteArray(",,,,\r\n\r\n\n\r") << false << 0;
+}
+
+void TstPartida::robustez()
+{
+    QFETCH(QByteArray, datos);
+    QFETCH(bool, ok);
+    QFETCH(int, leidos);
+    const Leido r = leerBytes(datos);
+    QCOMPARE(r.ok, ok);
+    QCOMPARE(r.objetos.size(), leidos);
+    if (!ok)
+        QCOMPARE(r.palabras, centinela);
+}
+
+void TstPartida::cuentaEnormeConCienMegas()
+{
+    // 100 MB of empty fields: the count stops the items at 32767, then an empty
+    // field is no number.
+    QByteArray datos("32767\r\n");
+    datos.append(QByteArray(100 * 1024 * 1024, ','));
+    const Leido r = leerBytes(datos);
+    QCOMPARE(r.ok, false);
+    QCOMPARE(r.objetos.size(), 32767);
+    QCOMPARE(r.objetos.first(), QString());
+    QCOMPARE(r.palabras, centinela);
+}
+
+void TstPartida::cienMegasSinSeparadores()
+{
+    const QByteArray cifras(100 * 1024 * 1024, '1');
+    QCOMPARE(leerBytes(cifras).ok, false);
+    QByteArray letras(100 * 1024 * 1024, 'x');
+    QCOMPARE(leerBytes(letras).ok, false);
+    letras[0] = '"';
+    QCOMPARE(leerBytes(letras).ok, false);
+}
+
+void TstPartida::basuraAleatoria()
+{
+    // Same promises as the fuzz target, on a fixed sequence of random inputs made
+    // of fields, separators and stray bytes, so that many of them read through.
+    static const char *const numeros[] = {"0", "1", "2", "-1", "+3", "32767", " 5", "\"4\""};
+    static const char *const otros[] = {"40000", "\"a\"", "\"\xF3,\r\n\"", "\"b\" c", "x\"y", "", "\"", "\x81\x00"};
+    static const char *const separadores[] = {",", "\r\n", "\n", "\r", ", ", "\t,"};
+    QRandomGenerator azar(20240611);
+    int completas = 0;
+    int fallidas = 0;
+    for (int vuelta = 0; vuelta < 5000; ++vuelta) {
+        QByteArray datos = QByteArray::number(azar.bounded(-1, 4));
+        const int largo = azar.bounded(14);
+        for (int i = 0; i < largo; ++i) {
+            datos += separadores[azar.bounded(int(std::size(separadores)))];
+            const char *campo = azar.bounded(4) > 0 ? numeros[azar.bounded(int(std::size(numeros)))]
+                                                    : otros[azar.bounded(int(std::size(otros)))];
+            datos += QByteArray(campo, campo[0] == '\x81' ? 2 : qsizetype(qstrlen(campo)));
+        }
+        const Leido r = leerBytes(datos);
+        if (!r.ok) {
+            ++fallidas;
+            QCOMPARE(r.palabras, centinela);
+            continue;
+        }
+        ++completas;
+        bool conComillas = false;
+        for (const QString &o : r.objetos)
+            conComillas = conComillas || o.contains(QLatin1Char('"'));
+        if (conComillas)
+            continue;
+        const Leido otra = leerBytes(escribir(r.objetos, estadoCon(r.palabras)));
+        QVERIFY(otra.ok);
+        QCOMPARE(otra.objetos, r.objetos);
+        QCOMPARE(otra.palabras, r.palabras);
+    }
+    QVERIFY(completas > 100);
+    QVERIFY(fallidas > 100);
+}
+
+QTEST_GUILESS_MAIN(TstPartida)
+#include "tst_partida.moc"
