@@ -61,7 +61,7 @@ ManejadorFin manejadorFin = terminarDeVerdad;
 QFont fuenteDialogo() { return fuente("Liberation Sans Narrow", 11, QFont::Normal, false); }
 QFont fuenteTitulo() { return fuente("Liberation Sans", 24, QFont::Bold, false); }
 QFont fuenteNombreJuego() { return fuente("Liberation Sans", 37, QFont::Black, true); }
-QFont fuenteGrande() { return fuente("Liberation Sans Narrow", 16, QFont::Bold, false); }
+QFont fuenteGrande() { return fuente("Liberation Sans Narrow", 14, QFont::Bold, false); }
 
 void prepararVentana(QWidget *ventana, int ancho, int alto)
 {

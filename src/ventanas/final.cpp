@@ -1,11 +1,35 @@
 #include "final.h"
 
+#include "estilo.h"
+#include "ui_final.h"
+
+#include <QPixmap>
+
 namespace zw {
 
 Final::Final(QWidget *parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::Final>())
 {
-    setObjectName(QStringLiteral("Final"));
+    ui->setupUi(this);
+    prepararVentana(this, 474, 385);
+    setFont(fuenteDialogo());
+    QFont titular = fuenteDialogo();
+    titular.setBold(true);
+    titular.setItalic(true);
+    ui->Label1->setFont(titular);
+    ui->Label6->setFont(fuenteGrande());
+    // A missing picture leaves the place empty; the label keeps its size.
+    ui->Image1->setPixmap(QPixmap(QStringLiteral(":/imagenes/cavernicola.jpg")));
+
+    connect(ui->Command1, &QPushButton::clicked, this, &Final::Command1_Click);
+}
+
+Final::~Final() = default;
+
+void Final::Command1_Click()
+{
+    terminarPrograma();
 }
 
 } // namespace zw
