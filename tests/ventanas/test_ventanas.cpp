@@ -7,6 +7,7 @@
 #include "estilo.h"
 #include "final.h"
 #include "presentacion.h"
+#include "reglas.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -213,6 +214,33 @@ private slots:
             }
         }
         QVERIFY(revisados > 40);
+    }
+
+    // Every reply line of every rule fits the reply list, and every item the
+    // inventory, without a scroll bar hiding part of it.
+    void respuestasCaben()
+    {
+        Aplicacion app;
+        auto *resultado = control<QListWidget>(app.empieza(), "resultado");
+        auto *objetos = control<QListWidget>(app.empieza(), "objetos");
+        const QFontMetrics fm(resultado->font());
+        const int margen = 2 * resultado->frameWidth() + 8;
+        int lineas = 0;
+        for (int n = 0; n <= 7; ++n) {
+            for (const reglas::Regla &r : n == 0 ? reglas::objetos() : reglas::escena(n)) {
+                for (const auto *efectos : {&r.efectos, &r.siNo}) {
+                    for (const reglas::Efecto &e : *efectos) {
+                        for (const QString &l : e.lineas) {
+                            QVERIFY2(fm.horizontalAdvance(l) <= resultado->width() - margen, qPrintable(l));
+                            ++lineas;
+                        }
+                        if (e.hace == reglas::Hace::Dar)
+                            QVERIFY2(fm.horizontalAdvance(e.objeto) <= objetos->width() - margen - 16, qPrintable(e.objeto));
+                    }
+                }
+            }
+        }
+        QVERIFY(lineas > 100);
     }
 
     void fuentesDeLosTitulos()
