@@ -13,7 +13,6 @@ Camarero::Camarero(QWidget *parent)
 {
     ui->setupUi(this);
     prepararVentana(this, 564, 380);
-    setFont(fuenteDialogo());
     // A missing picture leaves an empty card; the label keeps its place.
     ui->Image1->setPixmap(QPixmap(QStringLiteral(":/imagenes/camarero.jpg")));
     centrar(this);

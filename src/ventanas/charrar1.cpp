@@ -13,7 +13,6 @@ Charrar1::Charrar1(QWidget *parent)
 {
     ui->setupUi(this);
     prepararVentana(this, 593, 437);
-    setFont(fuenteDialogo());
     // A missing picture leaves an empty card; the labels keep their place.
     ui->Image1->setPixmap(QPixmap(QStringLiteral(":/imagenes/bicho.jpg")));
     ui->Image3->setPixmap(QPixmap(QStringLiteral(":/imagenes/jugador.jpg")));

@@ -13,7 +13,6 @@ Final::Final(QWidget *parent)
 {
     ui->setupUi(this);
     prepararVentana(this, 474, 385);
-    setFont(fuenteDialogo());
     QFont titular = fuenteDialogo();
     titular.setBold(true);
     titular.setItalic(true);
