@@ -6,11 +6,17 @@
 // named, every built-in picture, and hoja.png with all of them side by side.
 //
 // Each picture is a "lámina": a file name and a function that paints it. To
-// add another picture, push one more lámina in laminas(); a window takes one
-// line, since QWidget::grab() paints a window that is not on the screen:
-//     todas.push_back({QStringLiteral("ventana-acerca"), [] { zw::Acerca v; return v.grab().toImage(); }});
+// add another picture, push one more lámina in laminas(). Windows are grabbed
+// without being on the screen.
 
+#include "aplicacion.h"
 #include "arte.h"
+#include "empieza.h"
+#include "presentacion.h"
+#include "acerca.h"
+#include "charrar1.h"
+#include "camarero.h"
+#include "final.h"
 #include "zonas.h"
 
 #include <QApplication>
@@ -94,7 +100,7 @@ QImage escenaConZonas(int n)
     return imagen;
 }
 
-std::vector<Lamina> laminas()
+std::vector<Lamina> laminas(zw::Aplicacion &app)
 {
     std::vector<Lamina> todas;
     for (int n = 1; n <= 7; ++n) {
@@ -105,7 +111,17 @@ std::vector<Lamina> laminas()
         const QString ruta = QString::fromUtf8(imagen.ruta);
         todas.push_back({QStringLiteral("imagen-") + QFileInfo(ruta).completeBaseName(), [ruta] { return QImage(ruta); }});
     }
-    // The windows of the game go here.
+    // The six windows, the adventure screen as a new game shows it.
+    const auto ventana = [&todas](const char *nombre, QWidget *w) {
+        todas.push_back({QStringLiteral("ventana-") + QLatin1String(nombre), [w] { return w->grab().toImage(); }});
+    };
+    ventana("presentacion", app.presentacion());
+    ventana("acerca", app.acerca());
+    app.juego().iniciar();
+    ventana("empieza", app.empieza());
+    ventana("charrar1", app.charrar1());
+    ventana("camarero", app.camarero());
+    ventana("final", app.final());
     return todas;
 }
 
@@ -157,8 +173,9 @@ int main(int argc, char *argv[])
     }
 
     int fallos = 0;
+    zw::Aplicacion aplicacion(carpetaGraficos);
     std::vector<std::pair<QString, QImage>> pintadas;
-    for (const Lamina &lamina : laminas()) {
+    for (const Lamina &lamina : laminas(aplicacion)) {
         const QImage imagen = lamina.pintar();
         const QString fichero = carpeta.filePath(lamina.nombre + QStringLiteral(".png"));
         if (imagen.isNull() || !imagen.save(fichero)) {
