@@ -7,7 +7,6 @@
 #include "zonas.h"
 
 #include <QAbstractItemView>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -68,20 +67,7 @@ Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
     conectarVerbos();
     conectarJuego();
 
-    connect(ui->objetos, &QListWidget::currentRowChanged, this, [this](int fila) {
-        if (sincronizando_)
-            return;
-        elegidaAlPulsar_ = QGuiApplication::mouseButtons() != Qt::NoButton;
-        juego_.elegirObjeto(fila);
-    });
-    // A click on the entry already selected changes no row but is still a pick.
-    connect(ui->objetos, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        if (elegidaAlPulsar_) {
-            elegidaAlPulsar_ = false;
-            return;
-        }
-        juego_.elegirObjeto(ui->objetos->row(item));
-    });
+    connect(ui->objetos, &ListaObjetos::elegida, &juego_, &Juego::elegirObjeto);
     connect(ui->Image1, &ImagenEscena::movido, this, [this](QPoint p) {
         ui->muestra->setText(zonaBajoRaton(juego_.estado.pantalla, p.x(), p.y()));
     });
@@ -105,20 +91,9 @@ void Empieza::conectarVerbos()
 
 void Empieza::conectarJuego()
 {
-    connect(&juego_, &Juego::objetoAnexado, this, [this](const QString &nombre) {
-        const QSignalBlocker bloqueo(ui->objetos);
-        ui->objetos->addItem(nombre);
-    });
-    connect(&juego_, &Juego::objetoQuitado, this, [this](int indice) {
-        sincronizando_ = true;
-        delete ui->objetos->takeItem(indice);
-        sincronizando_ = false;
-    });
-    connect(&juego_, &Juego::objetosVaciados, this, [this] {
-        sincronizando_ = true;
-        ui->objetos->clear();
-        sincronizando_ = false;
-    });
+    connect(&juego_, &Juego::objetoAnexado, ui->objetos, qOverload<const QString &>(&QListWidget::addItem));
+    connect(&juego_, &Juego::objetoQuitado, this, [this](int indice) { delete ui->objetos->takeItem(indice); });
+    connect(&juego_, &Juego::objetosVaciados, ui->objetos, &QListWidget::clear);
     connect(&juego_, &Juego::resultadoCambiado, this, [this] {
         ui->resultado->clear();
         ui->resultado->addItems(juego_.resultado());

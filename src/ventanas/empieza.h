@@ -42,8 +42,6 @@ private:
     std::unique_ptr<Ui::Empieza> ui;
     Juego &juego_;
     QString carpeta_;
-    bool sincronizando_ = false;   // the game is refilling the list: not a pick
-    bool elegidaAlPulsar_ = false; // this mouse press already picked by changing the row
 };
 
 } // namespace zw

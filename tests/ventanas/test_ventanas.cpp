@@ -59,6 +59,13 @@ void mover(QWidget *w, QPoint p)
     QApplication::sendEvent(w, &e);
 }
 
+void activar(QWidget *ventana)
+{
+    ventana->show();
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana));
+}
+
 QColor colorTexto(QWidget *w)
 {
     return w->palette().color(QPalette::WindowText);
@@ -280,6 +287,24 @@ private slots:
         clic(control(e, "Limpiar"));
         QVERIFY(acciones->text().isEmpty());
         QCOMPARE(control<QListWidget>(e, "resultado")->count(), 0);
+    }
+
+    // The platform focuses the list before the press arrives, and the list then
+    // makes its first entry current: that is no pick, the click is the only one.
+    void elFocoNoElige()
+    {
+        Aplicacion app;
+        app.arrancar();
+        app.jugar();
+        activar(app.empieza());
+        auto *objetos = control<QListWidget>(app.empieza(), "objetos");
+        clic(control(app.empieza(), "Usar"));
+        objetos->setFocus(Qt::MouseFocusReason);
+        QVERIFY(objetos->hasFocus());
+        QCOMPARE(objetos->currentRow(), 0);
+        QCOMPARE(app.juego().acciones(), "Usar ");
+        clicEnLista(objetos, 0);
+        QCOMPARE(app.juego().acciones(), "Usar Mechero con ");
     }
 
     void teclasEnElInventario()

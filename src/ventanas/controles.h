@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QListWidget>
 
 namespace zw {
 
@@ -40,6 +41,24 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
+};
+
+// The inventory list: reports a pick when the player selects an entry with the
+// mouse (the one already selected too) or moves the selection with the keys.
+// Filling the list, or the focus arriving, picks nothing.
+class ListaObjetos : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ListaObjetos(QWidget *parent = nullptr);
+
+signals:
+    void elegida(int fila);
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 };
 
 } // namespace zw

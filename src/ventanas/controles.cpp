@@ -1,5 +1,6 @@
-#include "etiqueta.h"
+#include "controles.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace zw {
@@ -43,6 +44,28 @@ void ImagenEscena::mousePressEvent(QMouseEvent *e)
 void ImagenEscena::mouseMoveEvent(QMouseEvent *e)
 {
     emit movido(e->position().toPoint());
+}
+
+ListaObjetos::ListaObjetos(QWidget *parent)
+    : QListWidget(parent)
+{
+}
+
+void ListaObjetos::mousePressEvent(QMouseEvent *e)
+{
+    QListWidget::mousePressEvent(e);
+    if (e->button() != Qt::LeftButton)
+        return;
+    if (QListWidgetItem *entrada = itemAt(e->position().toPoint()))
+        emit elegida(row(entrada));
+}
+
+void ListaObjetos::keyPressEvent(QKeyEvent *e)
+{
+    const int antes = currentRow();
+    QListWidget::keyPressEvent(e);
+    if (currentRow() != antes && currentRow() >= 0)
+        emit elegida(currentRow());
 }
 
 } // namespace zw
