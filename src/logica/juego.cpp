@@ -89,12 +89,6 @@ void Juego::vaciarResultado()
     emit resultadoCambiado();
 }
 
-void Juego::agregarResultado(const QString &linea)
-{
-    resultado_.append(linea);
-    emit resultadoCambiado();
-}
-
 void Juego::responder(const QStringList &lineas)
 {
     resultado_ = lineas;

@@ -38,7 +38,6 @@ public:
     void anexarObjeto(const QString &nombre); // no duplicate check: loading fills the list as saved
     void vaciarObjetos();
     void vaciarResultado();
-    void agregarResultado(const QString &linea);
     void responder(const QStringList &lineas);
     void rechazarAccion();
     void ponerAcciones(const QString &linea);

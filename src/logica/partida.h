@@ -50,8 +50,6 @@ public:
     // False as leerCadena, and also when the field is not a number in 16 bits.
     bool leerNumero(qint16 &valor);
 
-    qsizetype posicion() const { return pos_; }
-
 private:
     bool campo(QByteArrayView &texto);
 

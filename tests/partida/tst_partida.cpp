@@ -55,7 +55,7 @@ void prepararEnCurso(Juego &j)
 {
     j.iniciar();
     j.agregarObjeto(QStringLiteral("Papel"));
-    j.agregarResultado(QStringLiteral("Esa mierda no tira."));
+    j.responder({QStringLiteral("Esa mierda no tira.")});
     j.ponerAcciones(QStringLiteral("Usar Mechero con "));
     j.estado = estadoCon({5, 1, 1, 1, 2, 0});
     j.estado.admitecon = false;
