@@ -6,6 +6,7 @@ namespace zw {
 
 namespace {
 
+// clang-format off
 const std::array tabla = {
     //                  path                          width height
     ImagenIncorporada{":/imagenes/cavernicola.jpg",  103,  161},
@@ -15,6 +16,7 @@ const std::array tabla = {
     ImagenIncorporada{":/imagenes/logo.bmp",         308,  231},
     ImagenIncorporada{":/imagenes/escena1.jpg",      372,  303},
 };
+// clang-format on
 
 } // namespace
 

@@ -14,8 +14,7 @@
 #include "empieza.h"
 #include "presentacion.h"
 #include "acerca.h"
-#include "charrar1.h"
-#include "camarero.h"
+#include "conversacion.h"
 #include "final.h"
 #include "zonas.h"
 
@@ -79,7 +78,7 @@ QImage escenaConZonas(int n)
             p.setPen(QPen(color, 1, Qt::DashLine));
             p.drawRect(aumentado(*z.raton, escala).adjusted(3, 3, -3, -3));
         }
-        const QString nombre = QString::fromUtf8(z.nombre) + (z.tipo == zw::Lugar ? QStringLiteral(" (lugar)") : QString());
+        const QString nombre = QString::fromUtf8(z.nombre) + (z.tipo == zw::Tipo::Lugar ? QStringLiteral(" (lugar)") : QString());
         // Inside the rectangle's top left corner; under it (or over it) when
         // the name would hide a small thing.
         QRect rotulo = p.fontMetrics().boundingRect(nombre).adjusted(-3, -1, 3, 1);

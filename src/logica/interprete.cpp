@@ -23,24 +23,24 @@ void aplicar(Juego &juego, const Efecto &e)
         juego.quitarObjeto(e.objeto);
         break;
     case Hace::Poner:
-        juego.estado.palabra(e.palabra) = 1;
+        juego.estado[e.palabra] = 1;
         break;
     case Hace::Sumar:
-        juego.estado.palabra(e.palabra) = qint16(juego.estado.palabra(e.palabra) + 1);
+        ++juego.estado[e.palabra];
         break;
     case Hace::IrA:
         juego.irAEscena(e.escena);
         break;
     case Hace::AbrirBicho:
         juego.vaciarResultado();
-        emit juego.abrirCharrar1();
+        emit juego.charlaConBicho();
         break;
     case Hace::AbrirCamarero:
         juego.vaciarResultado();
-        emit juego.abrirCamarero();
+        emit juego.charlaConCamarero();
         break;
     case Hace::AbrirFinal:
-        emit juego.abrirFinal();
+        emit juego.juegoGanado();
         break;
     case Hace::Rechazar:
         juego.rechazarAccion();
@@ -60,16 +60,16 @@ const Regla *buscar(const Tabla &tabla, const QString &linea)
 
 void Juego::ejecutarAccion()
 {
-    const QString linea = mayusculas(acciones_);
+    const QString linea = mayusculas(acciones());
     emit accionEjecutada(linea);
     const Regla *regla = buscar(reglas::objetos(), linea);
     if (!regla)
-        regla = buscar(reglas::escena(estado.pantalla), linea);
+        regla = buscar(reglas::escena(pantalla()), linea);
     if (!regla) {
         rechazarAccion();
         return;
     }
-    const bool vale = !regla->si || estado.palabra(regla->si->palabra) == regla->si->valor;
+    const bool vale = !regla->si || estado[regla->si->palabra] == regla->si->valor;
     for (const Efecto &e : vale ? regla->efectos : regla->siNo)
         aplicar(*this, e);
 }

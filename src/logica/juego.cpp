@@ -1,6 +1,5 @@
 #include "juego.h"
 
-#include "escenas.h"
 #include "texto.h"
 #include "zonas.h"
 
@@ -12,18 +11,6 @@ namespace zw {
 Juego::Juego(QObject *parent)
     : QObject(parent)
 {
-}
-
-QString prefijoVerbo(Verbo v)
-{
-    switch (v) {
-    case Verbo::Hablar: return QStringLiteral("Hablar con ");
-    case Verbo::Mentir: return QStringLiteral("Mentir a ");
-    case Verbo::Coger: return QStringLiteral("Coger ");
-    case Verbo::Usar: return QStringLiteral("Usar ");
-    case Verbo::Mirar: return QStringLiteral("Mirar ");
-    }
-    return {};
 }
 
 const QStringList &rechazos()
@@ -45,8 +32,8 @@ void Juego::iniciar()
     iniciado_ = true;
     if (objetos_.isEmpty())
         anexarObjeto(QStringLiteral("Mechero"));
-    estado.admitecon = true;
-    estado.pantalla = 1;
+    linea.admitecon = true;
+    estado[Palabra::pantalla] = 1;
 }
 
 void Juego::agregarObjeto(const QString &nombre)
@@ -105,16 +92,16 @@ void Juego::rechazarAccion()
     responder({rechazos().at(k)});
 }
 
-void Juego::ponerAcciones(const QString &linea)
+void Juego::ponerAcciones(const QString &texto)
 {
-    acciones_ = linea;
-    emit accionesCambiadas(acciones_);
+    linea.poner(texto);
+    emit accionesCambiadas(texto);
 }
 
 void Juego::pulsarVerbo(Verbo v)
 {
-    ponerAcciones(prefijoVerbo(v));
-    estado.faltanobjetos = v == Verbo::Usar ? 2 : 1;
+    linea.empezar(v);
+    emit accionesCambiadas(linea.texto());
     vaciarResultado();
 }
 
@@ -122,18 +109,17 @@ void Juego::elegirObjeto(int indice)
 {
     if (indice < 0 || indice >= objetos_.size())
         return;
-    if (acciones_.isEmpty() || estado.faltanobjetos < 1)
-        return;
-    elegir(objetos_.at(indice));
+    if (linea.esperaCosa())
+        elegir(objetos_.at(indice));
 }
 
 void Juego::pulsarImagen(int x, int y)
 {
-    if (acciones_.isEmpty() || estado.faltanobjetos < 1)
+    if (!linea.esperaCosa())
         return;
-    const ZonaPulsada zona = zonaPulsada(estado.pantalla, x, y);
+    const ZonaPulsada zona = zonaPulsada(pantalla(), x, y);
     if (zona.lugar)
-        cerrarAccion();
+        linea.cerrarAccion();
     if (zona.nombre.isEmpty())
         return;
     elegir(zona.nombre);
@@ -141,10 +127,9 @@ void Juego::pulsarImagen(int x, int y)
 
 void Juego::elegir(const QString &nombre)
 {
-    --estado.faltanobjetos;
-    ponerAcciones(acciones_ + nombre);
-    ponerCon();
-    if (estado.faltanobjetos < 1)
+    linea.anadir(nombre);
+    emit accionesCambiadas(linea.texto());
+    if (linea.completa())
         ejecutarAccion();
 }
 
@@ -156,27 +141,22 @@ void Juego::limpiar()
 
 void Juego::cerrarAccion()
 {
-    estado.admitecon = false;
-    estado.faltanobjetos = 0;
+    linea.cerrarAccion();
 }
 
 void Juego::ponerCon()
 {
-    const QString linea = mayusculas(acciones_);
-    if (linea.left(4) == QLatin1String("USAR") && estado.admitecon
-        && !linea.contains(QLatin1String(" CON "))) {
-        ponerAcciones(acciones_ + QStringLiteral(" con "));
-    }
-    estado.admitecon = true;
+    const QString antes = linea.texto();
+    linea.ponerCon();
+    if (linea.texto() != antes)
+        emit accionesCambiadas(linea.texto());
 }
 
 void Juego::irAEscena(int n)
 {
     vaciarResultado();
-    estado.pantalla = qint16(n);
-    const QString fichero = ficheroEscena(n);
-    if (!cargadorImagen || !cargadorImagen(fichero))
-        emit imagenNoDisponible(fichero);
+    estado[Palabra::pantalla] = qint16(n);
+    emit escenaCambiada(n);
 }
 
 } // namespace zw

@@ -1,19 +1,17 @@
 #pragma once
 
 #include "estado.h"
+#include "linea_accion.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 namespace zw {
 
-enum class Verbo { Hablar, Mentir, Coger, Usar, Mirar };
-
 // The adventure in progress: the state words, the inventory, the reply list and
-// the action line, with the routines that change them. The windows only show
-// what the signals tell them and pass the player's clicks in.
+// the action line, with the routines that change them. It reports what happens
+// through its signals; the windows decide what that looks like.
 class Juego : public QObject
 {
     Q_OBJECT
@@ -22,10 +20,12 @@ public:
     explicit Juego(QObject *parent = nullptr);
 
     Estado estado;
+    LineaAccion linea;
 
     const QStringList &objetos() const { return objetos_; }
     const QStringList &resultado() const { return resultado_; }
-    const QString &acciones() const { return acciones_; }
+    const QString &acciones() const { return linea.texto(); }
+    int pantalla() const { return estado[Palabra::pantalla]; }
 
     // The adventure screen's start-up, run once on its first use: "Mechero" into an
     // empty inventory, admitecon true, scene 1.
@@ -40,9 +40,9 @@ public:
     void vaciarResultado();
     void responder(const QStringList &lineas);
     void rechazarAccion();
-    void ponerAcciones(const QString &linea);
+    void ponerAcciones(const QString &texto);
 
-    // The action-line builder.
+    // The player's clicks, passed on to the action-line builder.
     void pulsarVerbo(Verbo v);
     void elegirObjeto(int indice);      // an inventory entry became selected
     void pulsarImagen(int x, int y);    // a mouse button went down on the scene picture
@@ -53,12 +53,8 @@ public:
     // The interpreter: answers the finished action line.
     void ejecutarAccion();
 
-    // Empties the replies, sets pantalla, then loads the scene's picture.
+    // Empties the replies, sets pantalla and reports the new scene.
     void irAEscena(int n);
-
-    // Loads a scene picture file into the screen; false when it cannot be read.
-    // Until the windows install one, every load fails.
-    std::function<bool(const QString &fichero)> cargadorImagen;
 
 signals:
     void objetoAnexado(const QString &nombre);
@@ -66,22 +62,21 @@ signals:
     void objetosVaciados();
     void resultadoCambiado();
     void accionesCambiadas(const QString &linea);
-    void imagenNoDisponible(const QString &fichero);
     void accionEjecutada(const QString &linea); // the upper-cased line being answered
-    void abrirCharrar1();
-    void abrirCamarero();
-    void abrirFinal();
+
+    // What happened in the story.
+    void escenaCambiada(int escena);
+    void charlaConBicho();
+    void charlaConCamarero();
+    void juegoGanado();
 
 private:
     void elegir(const QString &nombre);
 
     QStringList objetos_;
     QStringList resultado_;
-    QString acciones_;
     bool iniciado_ = false;
 };
-
-QString prefijoVerbo(Verbo v);
 
 // The five refusals, in the order the random draw numbers them.
 const QStringList &rechazos();

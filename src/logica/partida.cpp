@@ -64,16 +64,12 @@ bool aNumero(QByteArrayView texto, qint16 &valor)
 
 Palabras palabrasDe(const Estado &e)
 {
-    Palabras p{};
-    for (int i = 0; i < numPalabras; ++i)
-        p[std::size_t(i)] = e.palabra(Palabra(i));
-    return p;
+    return e.palabras;
 }
 
 void ponerPalabras(Estado &e, const Palabras &p)
 {
-    for (int i = 0; i < numPalabras; ++i)
-        e.palabra(Palabra(i)) = p[std::size_t(i)];
+    e.palabras = p;
 }
 
 QByteArray aWindows1252(QStringView texto)

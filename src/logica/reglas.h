@@ -1,6 +1,7 @@
 #pragma once
 
 #include "estado.h"
+#include "texto.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,10 +17,10 @@ enum class Hace {
     Quitar,         // quitarObjeto(objeto)
     Poner,          // palabra := 1
     Sumar,          // palabra := palabra + 1
-    IrA,            // empty the replies, pantalla := escena, load its picture
-    AbrirBicho,     // empty the replies, show the creature's conversation
-    AbrirCamarero,  // empty the replies, hide the adventure screen, show the waiter's
-    AbrirFinal,     // hide the adventure screen, show the ending
+    IrA,            // empty the replies, pantalla := escena; the scene changed
+    AbrirBicho,     // empty the replies; the creature's conversation starts
+    AbrirCamarero,  // empty the replies; the waiter's conversation starts
+    AbrirFinal,     // the game is won
     Rechazar,       // rechazarAccion
 };
 
@@ -47,8 +48,10 @@ using Tabla = std::vector<Regla>;
 
 // Words to write the tables with.
 inline Efecto responde(QStringList lineas) { return {Hace::Responder, std::move(lineas)}; }
+// Items by their catalogue name (objetos.h). A take names the item in capitals,
+// as the upper-cased action lines do; the inventory compares without case.
 inline Efecto da(const char *objeto) { return {Hace::Dar, {}, QString::fromUtf8(objeto)}; }
-inline Efecto quita(const char *objeto) { return {Hace::Quitar, {}, QString::fromUtf8(objeto)}; }
+inline Efecto quita(const char *objeto) { return {Hace::Quitar, {}, mayusculas(QString::fromUtf8(objeto))}; }
 inline Efecto pon(Palabra p) { return {Hace::Poner, {}, {}, p}; }
 inline Efecto suma(Palabra p) { return {Hace::Sumar, {}, {}, p}; }
 inline Efecto vaA(int escena) { return {Hace::IrA, {}, {}, Palabra::pantalla, escena}; }
@@ -56,6 +59,16 @@ inline Efecto abreBicho() { return {Hace::AbrirBicho}; }
 inline Efecto abreCamarero() { return {Hace::AbrirCamarero}; }
 inline Efecto abreFinal() { return {Hace::AbrirFinal}; }
 inline Efecto rechaza() { return {Hace::Rechazar}; }
+
+// Keys with things in them: "MIRAR PAPEL" from the item's own name, and a
+// two-thing "Usar" line in both orders, since the player may pick either first.
+inline QString mirar(const char *cosa) { return mayusculas(QStringLiteral("MIRAR ") + QString::fromUtf8(cosa)); }
+inline QStringList usar(const char *una, const char *otra)
+{
+    const QString a = mayusculas(QString::fromUtf8(una));
+    const QString b = mayusculas(QString::fromUtf8(otra));
+    return {QStringLiteral("USAR %1 CON %2").arg(a, b), QStringLiteral("USAR %1 CON %2").arg(b, a)};
+}
 
 // A rule with no condition.
 inline Regla siempre(QStringList claves, Efectos efectos)

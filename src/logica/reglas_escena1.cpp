@@ -1,9 +1,11 @@
+#include "objetos.h"
 #include "reglas.h"
 
 namespace zw::reglas {
 
 const Tabla &escena1()
 {
+    // clang-format off
     static const Tabla tabla = {
         siempre({"MIRAR CIUDAD"},                                     {responde({"Va hacia la ciudad ..."})}),
         siempre({"USAR CALLEJÓN"},                                    {vaA(4)}),
@@ -11,16 +13,16 @@ const Tabla &escena1()
                                                                       {responde({"Coño!, he raspado el ladrillo hasta que me han hablado las uñas,",
                                                                                  "pero sólo he podido coger un poco del polvo"}),
                                                                        pon(Palabra::ladrill),
-                                                                       da("Polvo de ladrillo")}),
+                                                                       da(objeto::PolvoDeLadrillo)}),
         siempre({"MIRAR LADRILLO"},                                   {responde({"Pues un simple ladrillo ... "})}),
         siempre({"MIRAR PUERTA"},                                     {responde({"Es la entrada a un Disco-Pub. Me extraña que en este mundo estén esas cosas ..."})}),
         siempre({"USAR CIUDAD"},                                      {vaA(3)}),
         siempre({"USAR PUERTA"},                                      {vaA(2)}),
         siempre({"MIRAR CALLES"},                                     {responde({"Pues simplemente hay más calles, ¡ja, ja!, que poca gracia"})}),
         siempre({"USAR CALLES"},                                      {vaA(5)}),
-        siempre({"USAR LADRILLO CON MECHERO",
-                 "USAR MECHERO CON LADRILLO"},                        {responde({"He calentado el ladrillo, se ha puesto cachondo."})}),
+        siempre(usar("LADRILLO", objeto::Mechero),                    {responde({"He calentado el ladrillo, se ha puesto cachondo."})}),
     };
+    // clang-format on
     return tabla;
 }
 

@@ -1,9 +1,11 @@
+#include "objetos.h"
 #include "reglas.h"
 
 namespace zw::reglas {
 
 const Tabla &escena2()
 {
+    // clang-format off
     static const Tabla tabla = {
         siempre({"USAR SALIDA"},                                                   {vaA(1)}),
         siempre({"MIRAR BICHO"},                                                   {responde({"¡Son Zarrapios!, joder, que cosa más deforme ... "})}),
@@ -11,11 +13,10 @@ const Tabla &escena2()
                                                                                    {abreBicho()}),
         siempre({"MENTIR A BICHO"},                                                {responde({"¡Yo soy el creador de Zarrapio World! ... ¡¡Es a mí al que debeis respeto!!",
                                                                                               "Joder, creo que no me hace caso."})}),
-        siempre({"USAR BICHO CON PAPEL",
-                 "USAR PAPEL CON BICHO"},                                          {responde({"- Esto ... ¿Podrías firmarme el papel?",
+        siempre(usar("BICHO", objeto::Papel),                                      {responde({"- Esto ... ¿Podrías firmarme el papel?",
                                                                                               "- Oh ... Claro que sí, siempre es bueno tener el autógrafo de Mister Zarrapio"}),
-                                                                                    quita("PAPEL"),
-                                                                                    da("Papel Firmado")}),
+                                                                                    quita(objeto::Papel),
+                                                                                    da(objeto::PapelFirmado)}),
         siempre({"HABLAR CON CAMARERO"},                                           {responde({"- ¿Me sirves una jarra de coca - cola?",
                                                                                               "- Lo siento, no servimos a Humanos ...",
                                                                                               "- ¡Coño!, Joputa ..."})}),
@@ -23,24 +24,23 @@ const Tabla &escena2()
                                                                                               "- Lo siento, pero no servimos a los que tienen una maldición ...",
                                                                                               "- ¡Joder!, Joputa ..."})}),
         siempre({"MIRAR CAMARERO"},                                                {responde({"Es el camarero, parece que tiene cara de mala hostia"})}),
-        siempre({"USAR CAMARERO CON CHICLE SABOR MIERDA",
-                 "USAR CHICLE SABOR MIERDA CON CAMARERO"},                         {responde({"- ¡Oh, gracias por este chicle Humano!, y además del sabor que a mi me gusta ...",
+        siempre(usar("CAMARERO", objeto::ChicleSaborMierda),                       {responde({"- ¡Oh, gracias por este chicle Humano!, y además del sabor que a mi me gusta ...",
                                                                                               "- De nada, lo he mezclado con unas cuantas cositas para que te guste",
                                                                                               "- Por la gentileza, te invito a un vaso de agua ... Venga, te lo daré con gas."}),
-                                                                                    quita("CHICLE SABOR MIERDA"),
-                                                                                    da("Agua")}),
+                                                                                    quita(objeto::ChicleSaborMierda),
+                                                                                    da(objeto::Agua)}),
         // list A
-        siempre({"USAR BICHO CON AGUA",
-                 "USAR AGUA CON BICHO"},                                           {responde({"- Toma, un vaso de agua ... Ahora dime como salgo de este puto mundo.",
+        siempre(usar("BICHO", objeto::Agua),                                       {responde({"- Toma, un vaso de agua ... Ahora dime como salgo de este puto mundo.",
                                                                                               "- Simplemente tendrás que traspasar la 'puerta' que junta tu mundo y el mío.",
                                                                                               "Pero tendrás que seguir las instrucciones que te doy en este papel...",
                                                                                               "Y recuerda que hay dos puertas, la de entrada a Zarrapio World y la de salida. ",
                                                                                               "No te confundas ..."}),
-                                                                                    quita("AGUA"),
-                                                                                    da("Papel"),
+                                                                                    quita(objeto::Agua),
+                                                                                    da(objeto::Papel),
                                                                                     pon(Palabra::nohables)}),
         siempre({"MIRAR SALIDA"},                                                  {responde({"Es la salida al exterior"})}),
     };
+    // clang-format on
     return tabla;
 }
 

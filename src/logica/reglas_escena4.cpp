@@ -4,6 +4,7 @@ namespace zw::reglas {
 
 const Tabla &escena4()
 {
+    // clang-format off
     static const Tabla tabla = {
         siempre({"USAR CALLE"},                                     {vaA(1)}),
         siempre({"USAR PUERTA A LA TIERRA"},                        {responde({"¡El puto vigilante este no me deja!"})}),
@@ -16,6 +17,7 @@ const Tabla &escena4()
                                                                                "- Sigue, sigue ... me estoy poniendo cachondo",
                                                                                "- ¡Joder!, ¡¡que guarro de mierda!!"})}),
     };
+    // clang-format on
     return tabla;
 }
 

@@ -1,9 +1,11 @@
+#include "objetos.h"
 #include "reglas.h"
 
 namespace zw::reglas {
 
 const Tabla &escena5()
 {
+    // clang-format off
     static const Tabla tabla = {
         siempre({"USAR DISCO-PUB"},                                                {vaA(1)}),
         siempre({"MIRAR VIVIDOR"},                                                 {responde({"Parece que esté embalsamado ..."})}),
@@ -13,8 +15,7 @@ const Tabla &escena5()
                                                                                               "- ¡MARICON LO SERÁ TU PADRE!, ¡¡feo de mierda!!."})}),
         siempre({"MIRAR TARAM-BAR RAMONÍN"},                                       {responde({"Es la entrada a un bar, dedicado al increible: 'Ramonín Tarambar'."})}),
         // list B
-        siempre({"USAR VIVIDOR CON TARJETA DEL DIRECTOR",
-                 "USAR TARJETA DEL DIRECTOR CON VIVIDOR"},                         {responde({"- Toma, aquí tiengo la tarjeta del mejor director de cine de Zarrapio World",
+        siempre(usar("VIVIDOR", objeto::TarjetaDelDirector),                       {responde({"- Toma, aquí tiengo la tarjeta del mejor director de cine de Zarrapio World",
                                                                                               "- ¡Coño!, es verdad, oh, muchas gracias...",
                                                                                               "- ¡¡DAME MI DINERO CAPULLO!!. Si no te quedas sin contrato",
                                                                                               "- Esto ... sí -joder- toma, 50 Zarra-Dolares",
@@ -22,8 +23,8 @@ const Tabla &escena5()
                                                                                               "- Vale, ahora desaparece de mi vista, que si no, me espantas a la clientela",
                                                                                               "- ¿Es que vas a seguir buscando a alguien que te contrate?",
                                                                                               "- Por supuesto ... ¡vete ya!"}),
-                                                                                    da("50 Zarra-Dólares del vividor"),
-                                                                                    quita("TARJETA DEL DIRECTOR"),
+                                                                                    da(objeto::DolaresDelVividor),
+                                                                                    quita(objeto::TarjetaDelDirector),
                                                                                     suma(Palabra::dinero)}),
         // list C when tarjetas is not 1
         segun  ({"HABLAR CON VIVIDOR"},                    {Palabra::tarjetas, 1}, {responde({"No tengo nada más que decirle"})},
@@ -41,9 +42,10 @@ const Tabla &escena5()
                                                                                               "- ¡Espera un momento!. Toma, quédate mi tarjeta, por si encuentras algo ...",
                                                                                               "- Mmmm ... pos vale. Cuando tenga noticias, te las diré."}),
                                                                                     pon(Palabra::tarjetas),
-                                                                                    da("Tarjeta")}),
+                                                                                    da(objeto::Tarjeta)}),
         siempre({"USAR TARAM-BAR RAMONÍN"},                                        {vaA(6)}),
     };
+    // clang-format on
     return tabla;
 }
 

@@ -1,13 +1,14 @@
+#include "objetos.h"
 #include "reglas.h"
 
 namespace zw::reglas {
 
 const Tabla &escena6()
 {
+    // clang-format off
     static const Tabla tabla = {
         // list A
-        siempre({"USAR BAILAOR CON TARJETA",
-                 "USAR TARJETA CON BAILAOR"},         {responde({"- ¡He conocido al mayor actor de mi vida!.",
+        siempre(usar("BAILAOR", objeto::Tarjeta),     {responde({"- ¡He conocido al mayor actor de mi vida!.",
                                                                  "- ¡Ja, ja!, ¿Y cómo se llama?",
                                                                  "- Esto ... eh ... Johnny Calabazas",
                                                                  "- ¡Mentiroso!, no existe ningún tal: 'Johnny Calabazas' en este mundo.",
@@ -16,8 +17,8 @@ const Tabla &escena6()
                                                                  "- Venga ... si te mueres de ganas por contratarlo ...",
                                                                  "- ¡¡Cabrón!!, está bién, toma mi tarjete a dásela a tu 'Johnny Calabazas'",
                                                                  "- ¡Je, je!, está bién, no te arrepentirás ..."}),
-                                                       da("Tarjeta del director"),
-                                                       quita("TARJETA")}),
+                                                       da(objeto::TarjetaDelDirector),
+                                                       quita(objeto::Tarjeta)}),
         siempre({"MIRAR BAILAOR"},                    {responde({"Que bicho mas rao, y más feo, joder ..."})}),
         siempre({"MIRAR CAMARERO"},                   {responde({"Tiene los ojos tuertos"})}),
         // list B
@@ -43,8 +44,7 @@ const Tabla &escena6()
                                                                  "- ¡¿QUE?!",
                                                                  "- Nada, porque eres un fracasado. ¡JA, JA, JA!"})}),
         // list F
-        siempre({"USAR DEPRIMIDO CON PAPEL FIRMADO",
-                 "USAR PAPEL FIRMADO CON DEPRIMIDO"}, {responde({"- ¿Cónoces a Mr. Zarrapio?",
+        siempre(usar("DEPRIMIDO", objeto::PapelFirmado), {responde({"- ¿Cónoces a Mr. Zarrapio?",
                                                                  "- Oh sí, (Snif) soy su gran admirador. Ojalá fuera como él. (Snif)",
                                                                  "- Pues yo lo conozco personalmente",
                                                                  "- Y una mierda ...",
@@ -53,10 +53,11 @@ const Tabla &escena6()
                                                                  "- Pero como yo soy un cabrón, no te lo doy a no ser que me des todo tu dinero ... Ja, ja",
                                                                  "- ¿¿PERO??. (Snif), está bién, toma, sólo tengo 50 Zarra dólares, cógelos",
                                                                  "- ¡Ahí estás tú!, toma tu autógrafo y calla ..."}),
-                                                       da("50 Zarra-Dólares del deprimido"),
-                                                       quita("PAPEL FIRMADO"),
+                                                       da(objeto::DolaresDelDeprimido),
+                                                       quita(objeto::PapelFirmado),
                                                        suma(Palabra::dinero)}),
     };
+    // clang-format on
     return tabla;
 }
 

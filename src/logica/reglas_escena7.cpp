@@ -1,9 +1,11 @@
+#include "objetos.h"
 #include "reglas.h"
 
 namespace zw::reglas {
 
 const Tabla &escena7()
 {
+    // clang-format off
     static const Tabla tabla = {
         siempre({"USAR CIUDAD"},                              {vaA(3)}),
         // list A
@@ -18,7 +20,7 @@ const Tabla &escena7()
                                                                          "- ¿¿SI TIO??, ¿¿dónde??",
                                                                          "- Esto ... creo que me he equivocado, era un elefante ...",
                                                                          "- Oh ... Suele pasar, tú tranquilo."}),
-                                                               da("50 Zarra-Dólares del Vagabundo"),
+                                                               da(objeto::DolaresDelVagabundo),
                                                                pon(Palabra::yano),
                                                                suma(Palabra::dinero)}),
         siempre({"MIRAR AGUJERO"},                            {responde({"Veo algo dentro, pero a simple vista, no sé que será ..."})}),
@@ -38,6 +40,7 @@ const Tabla &escena7()
                                                                          "- ¡¡ENSERIO!!",
                                                                          "- No, sólo te lo digo para joderte ..."})}),
     };
+    // clang-format on
     return tabla;
 }
 

@@ -6,6 +6,9 @@ namespace zw {
 
 namespace {
 
+using enum Tipo;
+
+// clang-format off
 // Rectangles as                   x from  x to  y from  y to
 const std::array tabla = {
     // 1, the street in front of the Disco-Pub
@@ -42,6 +45,7 @@ const std::array tabla = {
     Zona{7, "Agujero",            {140, 147,  85,  92}, Cosa},
     Zona{7, "Vagabundo",          {246, 311, 118, 232}, Cosa},
 };
+// clang-format on
 
 } // namespace
 
@@ -65,7 +69,7 @@ ZonaPulsada zonaPulsada(int escena, int x, int y)
     for (const Zona &z : tabla) {
         if (z.escena == escena && z.clic.contiene(x, y)) {
             hallada.nombre = QString::fromUtf8(z.nombre);
-            hallada.lugar = hallada.lugar || z.tipo == Lugar;
+            hallada.lugar = hallada.lugar || z.tipo == Tipo::Lugar;
         }
     }
     return hallada;

@@ -12,7 +12,7 @@ struct Rect {
     bool contiene(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 };
 
-enum Tipo { Cosa, Lugar };  // a click on a Lugar completes the action line at once
+enum class Tipo { Cosa, Lugar };  // a click on a Lugar completes the action line at once
 
 struct Zona {
     int escena;

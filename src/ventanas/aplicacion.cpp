@@ -1,8 +1,7 @@
 #include "aplicacion.h"
 
 #include "acerca.h"
-#include "camarero.h"
-#include "charrar1.h"
+#include "conversacion.h"
 #include "empieza.h"
 #include "estilo.h"
 #include "final.h"
@@ -37,8 +36,8 @@ Aplicacion::Aplicacion(const QString &carpetaGraficos)
     , presentacion_(std::make_unique<Presentacion>())
     , acerca_(std::make_unique<Acerca>())
     , empieza_(std::make_unique<Empieza>(juego_, carpetaGraficos))
-    , charrar1_(std::make_unique<Charrar1>())
-    , camarero_(std::make_unique<Camarero>())
+    , charrar1_(crearCharrar1())
+    , camarero_(crearCamarero())
     , final_(std::make_unique<Final>())
 {
     connect(presentacion_.get(), &Presentacion::jugar, this, &Aplicacion::jugar);
@@ -49,13 +48,19 @@ Aplicacion::Aplicacion(const QString &carpetaGraficos)
         empieza_->hide();
         presentacion_->show();
     });
-    connect(&juego_, &Juego::abrirCharrar1, this, [this] { traerAlFrente(charrar1_.get()); });
-    connect(&juego_, &Juego::abrirCamarero, this, [this] {
+    connect(camarero_.get(), &Conversacion::salir, empieza_.get(), &QWidget::show);
+    conectarJuego();
+}
+
+// What the story does to the windows; the scene picture is the screen's own business.
+void Aplicacion::conectarJuego()
+{
+    connect(&juego_, &Juego::charlaConBicho, this, [this] { traerAlFrente(charrar1_.get()); });
+    connect(&juego_, &Juego::charlaConCamarero, this, [this] {
         empieza_->hide();
         traerAlFrente(camarero_.get());
     });
-    connect(camarero_.get(), &Camarero::salir, this, [this] { empieza_->show(); });
-    connect(&juego_, &Juego::abrirFinal, this, [this] {
+    connect(&juego_, &Juego::juegoGanado, this, [this] {
         empieza_->hide();
         traerAlFrente(final_.get());
     });
@@ -65,7 +70,7 @@ Aplicacion::~Aplicacion() = default;
 
 void Aplicacion::arrancar()
 {
-    juego_.estado.pantalla = 1;
+    juego_.estado[Palabra::pantalla] = 1;
     centrar(presentacion_.get());
     presentacion_->show();
 }
@@ -105,7 +110,7 @@ void Aplicacion::guardarPartida()
 void Aplicacion::cargarPartida()
 {
     const bool cargada = partida::cargar(juego_, rutaPartida())
-                         && empieza_->cargarImagen(partida::ficheroImagenCargada(juego_.estado.pantalla));
+                         && empieza_->cargarImagen(partida::ficheroImagenCargada(juego_.pantalla()));
     if (!cargada) {
         avisar(QStringLiteral("Error"),
                QStringLiteral("No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."));

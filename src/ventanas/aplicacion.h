@@ -12,8 +12,7 @@ namespace zw {
 class Presentacion;
 class Acerca;
 class Empieza;
-class Charrar1;
-class Camarero;
+class Conversacion;
 class Final;
 
 // Owns the game and its six windows, each created once and afterwards only
@@ -34,8 +33,8 @@ public:
     Presentacion *presentacion() const { return presentacion_.get(); }
     Acerca *acerca() const { return acerca_.get(); }
     Empieza *empieza() const { return empieza_.get(); }
-    Charrar1 *charrar1() const { return charrar1_.get(); }
-    Camarero *camarero() const { return camarero_.get(); }
+    Conversacion *charrar1() const { return charrar1_.get(); }
+    Conversacion *camarero() const { return camarero_.get(); }
     Final *final() const { return final_.get(); }
 
     // The menu of the title window.
@@ -49,6 +48,7 @@ public:
 
 private:
     void mostrarEmpieza();
+    void conectarJuego();
     QString rutaPartida() const;
 
     QString carpeta_;
@@ -56,8 +56,8 @@ private:
     std::unique_ptr<Presentacion> presentacion_;
     std::unique_ptr<Acerca> acerca_;
     std::unique_ptr<Empieza> empieza_;
-    std::unique_ptr<Charrar1> charrar1_;
-    std::unique_ptr<Camarero> camarero_;
+    std::unique_ptr<Conversacion> charrar1_;
+    std::unique_ptr<Conversacion> camarero_;
     std::unique_ptr<Final> final_;
 };
 

@@ -7,6 +7,7 @@
 #include "zonas.h"
 
 #include <QAbstractItemView>
+#include <QDir>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -63,13 +64,12 @@ Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
     for (const Verbo_ &v : verbos)
         pintar((*ui).*v.etiqueta, v.fondo, v.letra);
 
-    juego_.cargadorImagen = [this](const QString &fichero) { return cargarImagen(fichero); };
     conectarVerbos();
     conectarJuego();
 
     connect(ui->objetos, &ListaObjetos::elegida, &juego_, &Juego::elegirObjeto);
     connect(ui->Image1, &ImagenEscena::movido, this, [this](QPoint p) {
-        ui->muestra->setText(zonaBajoRaton(juego_.estado.pantalla, p.x(), p.y()));
+        ui->muestra->setText(zonaBajoRaton(juego_.pantalla(), p.x(), p.y()));
     });
     connect(ui->Image1, &ImagenEscena::pulsado, this, [this](QPoint p) {
         juego_.pulsarImagen(p.x(), p.y());
@@ -99,7 +99,7 @@ void Empieza::conectarJuego()
         ui->resultado->addItems(juego_.resultado());
     });
     connect(&juego_, &Juego::accionesCambiadas, ui->acciones, &QLabel::setText);
-    connect(&juego_, &Juego::imagenNoDisponible, this, &Empieza::mostrarFalta);
+    connect(&juego_, &Juego::escenaCambiada, this, &Empieza::mostrarEscena);
 }
 
 void Empieza::resaltar(QLabel *verbo, bool resaltado)
@@ -117,6 +117,13 @@ void Empieza::mouseMoveEvent(QMouseEvent *e)
         for (const Verbo_ &v : verbos)
             resaltar((*ui).*v.etiqueta, false);
     QWidget::mouseMoveEvent(e);
+}
+
+void Empieza::mostrarEscena(int escena)
+{
+    const QString fichero = ficheroEscena(escena);
+    if (!cargarImagen(fichero))
+        mostrarFalta(fichero);
 }
 
 bool Empieza::cargarImagen(const QString &fichero)
@@ -142,7 +149,7 @@ void Empieza::mostrarFalta(const QString &fichero)
     pintor.setPen(Qt::white);
     pintor.setFont(fuenteDialogo());
     pintor.drawText(hueco.rect(), Qt::AlignCenter,
-                    QStringLiteral("No encuentro el dibujo \"graficos/%1\".").arg(fichero));
+                    QStringLiteral("No encuentro el dibujo \"%1\".").arg(QDir(carpeta_).filePath(fichero)));
     ui->Image1->setPixmap(hueco);
 }
 

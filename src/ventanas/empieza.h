@@ -23,8 +23,9 @@ public:
     Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent = nullptr);
     ~Empieza() override;
 
-    // Loads a scene picture from the pictures folder, the name matched without
-    // regard to case. On failure the picture shown stays as it was.
+    // The one way a scene picture reaches the screen, in play and from a saved
+    // game: the file from the pictures folder, the name matched without regard
+    // to case. On failure the picture shown stays as it was.
     bool cargarImagen(const QString &fichero);
 
 signals:
@@ -36,6 +37,8 @@ protected:
 private:
     void conectarVerbos();
     void conectarJuego();
+    // A scene change in play: its picture, or the card that says it is missing.
+    void mostrarEscena(int escena);
     void mostrarFalta(const QString &fichero);
     void resaltar(QLabel *verbo, bool resaltado);
 

@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 
 namespace zw {
@@ -85,11 +88,10 @@ ManejadorFin ponerManejadorFin(ManejadorFin nuevo)
     return anterior;
 }
 
-} // namespace zw
-
-#include <QScreen>
-
-namespace zw {
+void ponerImagen(QLabel *control, const QString &recurso)
+{
+    control->setPixmap(QPixmap(recurso));
+}
 
 void centrar(QWidget *ventana)
 {

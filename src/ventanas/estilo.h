@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 
+class QLabel;
+class QString;
 class QWidget;
 
 namespace zw {
@@ -31,15 +33,17 @@ QFont fuenteGrande();                   // MS Sans Serif 12 pt bold
 // closing it ends the whole program.
 void prepararVentana(QWidget *ventana, int ancho, int alto);
 
+// A built-in picture into its control. A missing picture leaves the control
+// empty; it keeps its place and size.
+void ponerImagen(QLabel *control, const QString &recurso);
+
 // Ends the program at once: no question, nothing saved, no other window's
 // close handling. Tests replace what it does.
 void terminarPrograma();
 using ManejadorFin = void (*)();
 ManejadorFin ponerManejadorFin(ManejadorFin nuevo);
 
-} // namespace zw
-
-namespace zw {
 // Places a window in the middle of the screen it is on.
 void centrar(QWidget *ventana);
+
 } // namespace zw

@@ -3,7 +3,6 @@
 #include "estilo.h"
 #include "ui_final.h"
 
-#include <QPixmap>
 
 namespace zw {
 
@@ -18,8 +17,7 @@ Final::Final(QWidget *parent)
     titular.setItalic(true);
     ui->Label1->setFont(titular);
     ui->Label6->setFont(fuenteGrande());
-    // A missing picture leaves the place empty; the label keeps its size.
-    ui->Image1->setPixmap(QPixmap(QStringLiteral(":/imagenes/cavernicola.jpg")));
+    ponerImagen(ui->Image1, QStringLiteral(":/imagenes/cavernicola.jpg"));
 
     connect(ui->Command1, &QPushButton::clicked, this, &Final::Command1_Click);
 }

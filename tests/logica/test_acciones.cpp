@@ -36,7 +36,6 @@ struct Interprete {
     QStringList lineas;
     explicit Interprete(Juego &juego)
     {
-        juego.cargadorImagen = [](const QString &) { return true; };
         QObject::connect(&juego, &Juego::accionEjecutada, &juego,
                          [this](const QString &linea) { lineas << linea; });
     }
@@ -94,14 +93,14 @@ private slots:
         Juego juego;
         juego.iniciar();
         juego.anexarObjeto("Papel");
-        juego.estado.pantalla = qint16(escena);
+        juego.estado[Palabra::pantalla] = qint16(escena);
         Interprete interprete(juego);
         jugar(juego, pasos);
 
         QCOMPARE(juego.acciones(), linea);
-        QCOMPARE(juego.estado.faltanobjetos, faltan);
+        QCOMPARE(juego.linea.faltanobjetos, faltan);
         QCOMPARE(interprete.lineas, pedida.isEmpty() ? QStringList() : QStringList{pedida});
-        QVERIFY(juego.estado.admitecon);
+        QVERIFY(juego.linea.admitecon);
     }
 
     void verboVaciaRespuestas()
@@ -132,7 +131,7 @@ private slots:
         juego.limpiar();
         QVERIFY(juego.acciones().isEmpty());
         QVERIFY(juego.resultado().isEmpty());
-        QCOMPARE(juego.estado.faltanobjetos, 2);
+        QCOMPARE(juego.linea.faltanobjetos, 2);
     }
 
     // Scene 3: "Calle" is clickable from y 160 but hovers only from y 164; the
@@ -141,31 +140,31 @@ private slots:
     {
         Juego juego;
         juego.iniciar();
-        juego.estado.pantalla = 3;
+        juego.estado[Palabra::pantalla] = 3;
         Interprete interprete(juego);
 
         jugar(juego, "Usar @330,161");
         QCOMPARE(juego.acciones(), "Usar Calle");
         QCOMPARE(interprete.lineas, QStringList{"USAR CALLE"});
 
-        juego.estado.pantalla = 3; // the line above has left the scene
+        juego.estado[Palabra::pantalla] = 3; // the line above has left the scene
         jugar(juego, "Usar @10,100");
         QCOMPARE(juego.acciones(), "Usar Rinconcito");
 
-        juego.estado.pantalla = 3;
+        juego.estado[Palabra::pantalla] = 3;
         jugar(juego, "Usar @50,190");
         QCOMPARE(juego.acciones(), "Usar Chicle Masticado con ");
-        QCOMPARE(juego.estado.faltanobjetos, 1);
+        QCOMPARE(juego.linea.faltanobjetos, 1);
     }
 
     void clicSinVerboNoCierra()
     {
         Juego juego;
         juego.iniciar();
-        juego.estado.faltanobjetos = 2;    // a line was cleared with "Limpiar"
+        juego.linea.faltanobjetos = 2;    // a line was cleared with "Limpiar"
         juego.pulsarImagen(100, 100);      // the door, a place
-        QVERIFY(juego.estado.admitecon);
-        QCOMPARE(juego.estado.faltanobjetos, 2);
+        QVERIFY(juego.linea.admitecon);
+        QCOMPARE(juego.linea.faltanobjetos, 2);
         QVERIFY(juego.acciones().isEmpty());
     }
 
@@ -190,10 +189,10 @@ private slots:
         QFETCH(QString, despues);
         Juego juego;
         juego.ponerAcciones(antes);
-        juego.estado.admitecon = admitecon;
+        juego.linea.admitecon = admitecon;
         juego.ponerCon();
         QCOMPARE(juego.acciones(), despues);
-        QVERIFY(juego.estado.admitecon);
+        QVERIFY(juego.linea.admitecon);
     }
 };
 

@@ -19,14 +19,14 @@ private slots:
     void partidaNueva()
     {
         Juego juego;
-        juego.estado.pantalla = 1;   // what the title window sets at start
+        juego.estado[Palabra::pantalla] = 1;   // what the title window sets at start
         juego.iniciar();
         QCOMPARE(juego.objetos(), QStringList{"Mechero"});
-        QCOMPARE(juego.estado.pantalla, 1);
-        QCOMPARE(juego.estado.ladrill + juego.estado.nohables + juego.estado.tarjetas
-                     + juego.estado.dinero + juego.estado.yano, 0);
-        QVERIFY(juego.estado.admitecon);
-        QCOMPARE(juego.estado.faltanobjetos, 0);
+        QCOMPARE(juego.estado[Palabra::pantalla], 1);
+        QCOMPARE(juego.estado[Palabra::ladrill] + juego.estado[Palabra::nohables] + juego.estado[Palabra::tarjetas]
+                     + juego.estado[Palabra::dinero] + juego.estado[Palabra::yano], 0);
+        QVERIFY(juego.linea.admitecon);
+        QCOMPARE(juego.linea.faltanobjetos, 0);
         QVERIFY(juego.acciones().isEmpty());
         QVERIFY(juego.resultado().isEmpty());
     }
@@ -35,9 +35,9 @@ private slots:
     {
         Juego juego;
         juego.iniciar();
-        juego.estado.pantalla = 4;
+        juego.estado[Palabra::pantalla] = 4;
         juego.iniciar();
-        QCOMPARE(juego.estado.pantalla, 4);
+        QCOMPARE(juego.estado[Palabra::pantalla], 4);
         QCOMPARE(juego.objetos().size(), 1);
     }
 
@@ -129,36 +129,22 @@ private slots:
         }
     }
 
-    void irAEscenaVaciaYCargaImagen()
+    // Moving to a scene empties the replies and reports the scene, already the
+    // current one, so the screen can show its picture.
+    void irAEscenaVaciaYAvisa()
     {
         Juego juego;
-        QStringList pedidos;
-        juego.cargadorImagen = [&](const QString &f) { pedidos << f; return true; };
-        QSignalSpy falta(&juego, &Juego::imagenNoDisponible);
+        int escenaAlAvisar = 0;
+        QObject::connect(&juego, &Juego::escenaCambiada, &juego, [&] { escenaAlAvisar = juego.pantalla(); });
+        QSignalSpy cambiada(&juego, &Juego::escenaCambiada);
         juego.responder({"algo"});
         juego.irAEscena(4);
-        QCOMPARE(juego.estado.pantalla, 4);
+        QCOMPARE(juego.estado[Palabra::pantalla], 4);
         QVERIFY(juego.resultado().isEmpty());
-        QCOMPARE(pedidos, QStringList{"4.JPG"});
-        QCOMPARE(falta.size(), 0);
-    }
-
-    // A missing picture leaves the game playable in the new scene, and the
-    // screen is told which file is missing.
-    void irAEscenaSinImagen()
-    {
-        Juego juego;
-        qint16 escenaAlCargar = 0;
-        juego.cargadorImagen = [&](const QString &) {
-            escenaAlCargar = juego.estado.pantalla;
-            return false;
-        };
-        QSignalSpy falta(&juego, &Juego::imagenNoDisponible);
-        juego.irAEscena(3);
-        QCOMPARE(escenaAlCargar, 3); // the scene was already the new one
-        QCOMPARE(juego.estado.pantalla, 3);
-        QCOMPARE(falta.size(), 1);
-        QCOMPARE(falta.at(0).at(0).toString(), "3.jpg");
+        QCOMPARE(cambiada.size(), 1);
+        QCOMPARE(cambiada.at(0).at(0).toInt(), 4);
+        QCOMPARE(ficheroEscena(cambiada.at(0).at(0).toInt()), QStringLiteral("4.JPG"));
+        QCOMPARE(escenaAlAvisar, 4);
     }
 
     void ficherosDeEscenas()

@@ -58,8 +58,8 @@ void prepararEnCurso(Juego &j)
     j.responder({QStringLiteral("Esa mierda no tira.")});
     j.ponerAcciones(QStringLiteral("Usar Mechero con "));
     j.estado = estadoCon({5, 1, 1, 1, 2, 0});
-    j.estado.admitecon = false;
-    j.estado.faltanobjetos = 1;
+    j.linea.admitecon = false;
+    j.linea.faltanobjetos = 1;
 }
 
 struct Leido {
@@ -443,7 +443,7 @@ void TstPartida::cargaSinFicheroAntesDeJugar()
     QVERIFY(j.iniciado());
     QCOMPARE(j.objetos(), QStringList());
     QCOMPARE(palabrasDeJuego(j), (QList<int>{1, 0, 0, 0, 0, 0}));
-    QCOMPARE(j.estado.admitecon, true);
+    QCOMPARE(j.linea.admitecon, true);
 }
 
 void TstPartida::cargaFallida_data()
@@ -495,7 +495,7 @@ void TstPartida::cargaEscenaSinImagen()
     QVERIFY(cargar(j, ruta));
     QCOMPARE(palabrasDeJuego(j), (QList<int>{0, 1, 0, 1, 0, 1}));
     QCOMPARE(j.objetos(), QStringList{QStringLiteral("Mechero")});
-    QCOMPARE(ficheroImagenCargada(j.estado.pantalla), QStringLiteral("0.jpg"));
+    QCOMPARE(ficheroImagenCargada(j.estado[Palabra::pantalla]), QStringLiteral("0.jpg"));
 }
 
 void TstPartida::cargaNoTocaElConstructor()
@@ -507,8 +507,8 @@ void TstPartida::cargaNoTocaElConstructor()
     Juego j;
     prepararEnCurso(j);
     QVERIFY(cargar(j, ruta));
-    QCOMPARE(j.estado.admitecon, false);
-    QCOMPARE(j.estado.faltanobjetos, qint16(1));
+    QCOMPARE(j.linea.admitecon, false);
+    QCOMPARE(j.linea.faltanobjetos, qint16(1));
     QCOMPARE(palabrasDeJuego(j), (QList<int>{3, 0, 0, 0, 0, 0}));
 }
 
@@ -583,7 +583,7 @@ void TstPartida::guardarDosVeces()
     prepararEnCurso(j);
     QVERIFY(guardar(j, ruta));
     j.quitarObjeto(QStringLiteral("PAPEL"));
-    j.estado.dinero = 3;
+    j.estado[Palabra::dinero] = 3;
     QVERIFY(guardar(j, ruta));
     QCOMPARE(leerFichero(ruta), QByteArray("1\r\n\"Mechero\"\r\n5,1,1,1,3,0\r\n"));
     // Nothing else is left behind in the folder.

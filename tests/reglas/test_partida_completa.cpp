@@ -74,11 +74,11 @@ QString palabras(const zw::Estado &e)
         if (valor != 0)
             puestas << QStringLiteral("%1=%2").arg(QLatin1String(nombre)).arg(valor);
     };
-    poner("ladrill", e.ladrill);
-    poner("nohables", e.nohables);
-    poner("tarjetas", e.tarjetas);
-    poner("dinero", e.dinero);
-    poner("yano", e.yano);
+    poner("ladrill", e[zw::Palabra::ladrill]);
+    poner("nohables", e[zw::Palabra::nohables]);
+    poner("tarjetas", e[zw::Palabra::tarjetas]);
+    poner("dinero", e[zw::Palabra::dinero]);
+    poner("yano", e[zw::Palabra::yano]);
     return puestas.join(QLatin1Char(' '));
 }
 
@@ -92,7 +92,7 @@ QString resumen(const QString &linea, int pantalla, qsizetype lineas, const QStr
 bool esZona(int escena, const QString &nombre, bool soloLugares)
 {
     for (const zw::Zona &z : zw::zonas())
-        if (z.escena == escena && QString::fromUtf8(z.nombre) == nombre && (!soloLugares || z.tipo == zw::Lugar))
+        if (z.escena == escena && QString::fromUtf8(z.nombre) == nombre && (!soloLugares || z.tipo == zw::Tipo::Lugar))
             return true;
     return false;
 }
@@ -100,7 +100,7 @@ bool esZona(int escena, const QString &nombre, bool soloLugares)
 // Could the verbs, the inventory and the hotspots of this scene have built the line?
 bool construible(const zw::Juego &juego, const QString &linea)
 {
-    const int escena = juego.estado.pantalla;
+    const int escena = juego.estado[Palabra::pantalla];
     const auto cosa = [&](const QString &nombre) {
         return juego.objetos().contains(nombre) || esZona(escena, nombre, false);
     };
@@ -122,7 +122,7 @@ bool construible(const zw::Juego &juego, const QString &linea)
 
 } // namespace
 
-class PruebaPartidaCompleta : public QObject
+class TestPartidaCompleta : public QObject
 {
     Q_OBJECT
 
@@ -130,23 +130,19 @@ private slots:
     void deNuevaPartidaAlFinal();
 };
 
-void PruebaPartidaCompleta::deNuevaPartidaAlFinal()
+void TestPartidaCompleta::deNuevaPartidaAlFinal()
 {
     zw::Juego juego;
     QStringList sucedido;   // pictures asked for and windows opened by one line
-    juego.cargadorImagen = [&sucedido](const QString &fichero) {
-        sucedido << fichero;
-        return true;
-    };
-    connect(&juego, &zw::Juego::abrirCharrar1, this, [&sucedido] { sucedido << QStringLiteral("charrar1"); });
-    connect(&juego, &zw::Juego::abrirCamarero, this, [&sucedido] { sucedido << QStringLiteral("Camarero"); });
-    connect(&juego, &zw::Juego::abrirFinal, this, [&sucedido] { sucedido << QStringLiteral("Final"); });
-    QSignalSpy noDisponible(&juego, &zw::Juego::imagenNoDisponible);
-    QSignalSpy final(&juego, &zw::Juego::abrirFinal);
+    anotarEscenas(juego, sucedido);
+    connect(&juego, &zw::Juego::charlaConBicho, this, [&sucedido] { sucedido << QStringLiteral("charrar1"); });
+    connect(&juego, &zw::Juego::charlaConCamarero, this, [&sucedido] { sucedido << QStringLiteral("Camarero"); });
+    connect(&juego, &zw::Juego::juegoGanado, this, [&sucedido] { sucedido << QStringLiteral("Final"); });
+    QSignalSpy final(&juego, &zw::Juego::juegoGanado);
 
     juego.iniciar();
     QCOMPARE(juego.objetos(), QStringList{m});
-    QCOMPARE(juego.estado.pantalla, qint16(1));
+    QCOMPARE(juego.estado[Palabra::pantalla], qint16(1));
     QCOMPARE(palabras(juego.estado), QString());
 
     for (const Paso &p : camino) {
@@ -158,15 +154,14 @@ void PruebaPartidaCompleta::deNuevaPartidaAlFinal()
         juego.ponerAcciones(linea);
         juego.ejecutarAccion();
 
-        QCOMPARE(resumen(linea, juego.estado.pantalla, juego.resultado().size(), juego.objetos(),
+        QCOMPARE(resumen(linea, juego.estado[Palabra::pantalla], juego.resultado().size(), juego.objetos(),
                          palabras(juego.estado), sucedido.join(QLatin1Char(' '))),
                  resumen(linea, p.pantalla, p.lineas, p.objetos, QString::fromUtf8(p.palabras),
                          QString::fromUtf8(p.ademas)));
     }
     QCOMPARE(final.count(), 1);
-    QCOMPARE(noDisponible.count(), 0);
-    QCOMPARE(juego.estado.dinero, qint16(3));
+    QCOMPARE(juego.estado[Palabra::dinero], qint16(3));
 }
 
-QTEST_GUILESS_MAIN(PruebaPartidaCompleta)
+QTEST_GUILESS_MAIN(TestPartidaCompleta)
 #include "test_partida_completa.moc"

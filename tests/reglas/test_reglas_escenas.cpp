@@ -13,7 +13,7 @@ const QString mechero = QStringLiteral("Mechero");
 
 } // namespace
 
-class PruebaEscenas : public QObject
+class TestReglasEscenas : public QObject
 {
     Q_OBJECT
 
@@ -37,12 +37,11 @@ private slots:
     void ordenDeLosEfectos();
     void laEscenaNuevaContesta_data();
     void laEscenaNuevaContesta();
-    void imagenQueNoSeCarga();
 };
 
 // ---------------------------------------------------------------- scene 1
 
-void PruebaEscenas::escena1_data()
+void TestReglasEscenas::escena1_data()
 {
     columnas();
     const QStringList calentado = {"He calentado el ladrillo, se ha puesto cachondo."};
@@ -86,7 +85,7 @@ void PruebaEscenas::escena1_data()
     fila("USAR CALLE", {.linea = "USAR CALLE", .antes = en(1), .rechazo = true});
 }
 
-void PruebaEscenas::escena1()
+void TestReglasEscenas::escena1()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
@@ -94,7 +93,7 @@ void PruebaEscenas::escena1()
 
 // ---------------------------------------------------------------- scene 2
 
-void PruebaEscenas::escena2_data()
+void TestReglasEscenas::escena2_data()
 {
     columnas();
     const QStringList firma = {"- Esto ... ¿Podrías firmarme el papel?",
@@ -169,7 +168,7 @@ void PruebaEscenas::escena2_data()
     fila("USAR PUERTA", {.linea = "USAR PUERTA", .antes = en(2), .rechazo = true});
 }
 
-void PruebaEscenas::escena2()
+void TestReglasEscenas::escena2()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
@@ -177,7 +176,7 @@ void PruebaEscenas::escena2()
 
 // ---------------------------------------------------------------- scene 3
 
-void PruebaEscenas::escena3_data()
+void TestReglasEscenas::escena3_data()
 {
     columnas();
     const QStringList alcantarilla = {"Ahora es chicle de ladrillo y mierda de alcantarilla"};
@@ -213,7 +212,7 @@ void PruebaEscenas::escena3_data()
     fila("COGER ALCANTARILLA", {.linea = "COGER ALCANTARILLA", .antes = en(3), .rechazo = true});
 }
 
-void PruebaEscenas::escena3()
+void TestReglasEscenas::escena3()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
@@ -221,7 +220,7 @@ void PruebaEscenas::escena3()
 
 // ---------------------------------------------------------------- scene 4
 
-void PruebaEscenas::escena4_data()
+void TestReglasEscenas::escena4_data()
 {
     columnas();
     const QStringList noDeja = {"¡El puto vigilante este no me deja!"};
@@ -262,7 +261,7 @@ void PruebaEscenas::escena4_data()
     fila("COGER VIGILANTE", {.linea = "COGER VIGILANTE", .antes = en(4), .rechazo = true});
 }
 
-void PruebaEscenas::escena4()
+void TestReglasEscenas::escena4()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
@@ -270,7 +269,7 @@ void PruebaEscenas::escena4()
 
 // ---------------------------------------------------------------- scene 5
 
-void PruebaEscenas::escena5_data()
+void TestReglasEscenas::escena5_data()
 {
     columnas();
     const QStringList listaA = {"- Tu atractivo, enciende mi pasión para hacer el amor ...",
@@ -345,7 +344,7 @@ void PruebaEscenas::escena5_data()
                                       .objetos = {mechero, "Tarjeta"}, .rechazo = true});
 }
 
-void PruebaEscenas::escena5()
+void TestReglasEscenas::escena5()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
@@ -353,7 +352,7 @@ void PruebaEscenas::escena5()
 
 // ---------------------------------------------------------------- scene 6
 
-void PruebaEscenas::escena6_data()
+void TestReglasEscenas::escena6_data()
 {
     columnas();
     const QStringList listaA = {"- ¡He conocido al mayor actor de mi vida!.",
@@ -434,7 +433,7 @@ void PruebaEscenas::escena6_data()
     fila("MIRAR BICHO", {.linea = "MIRAR BICHO", .antes = en(6), .rechazo = true});
 }
 
-void PruebaEscenas::escena6()
+void TestReglasEscenas::escena6()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
@@ -442,7 +441,7 @@ void PruebaEscenas::escena6()
 
 // ---------------------------------------------------------------- scene 7
 
-void PruebaEscenas::escena7_data()
+void TestReglasEscenas::escena7_data()
 {
     columnas();
     const QStringList listaA = {zw::reglas::webDelAutor(),
@@ -503,7 +502,7 @@ void PruebaEscenas::escena7_data()
     fila("USAR AGUJERO CON MECHERO", {.linea = "USAR AGUJERO CON MECHERO", .antes = en(7), .rechazo = true});
 }
 
-void PruebaEscenas::escena7()
+void TestReglasEscenas::escena7()
 {
     QFETCH(Caso, caso);
     QVERIFY(!zw::reglas::webDelAutor().isEmpty());
@@ -514,7 +513,7 @@ void PruebaEscenas::escena7()
 
 // Each inventory change, with the progress words other than pantalla that are
 // not 0 at that moment: shows whether a flag or dinero moved before or after it.
-void PruebaEscenas::ordenDeLosEfectos_data()
+void TestReglasEscenas::ordenDeLosEfectos_data()
 {
     QTest::addColumn<int>("escena");
     QTest::addColumn<QString>("linea");
@@ -553,7 +552,7 @@ void PruebaEscenas::ordenDeLosEfectos_data()
                                                          << QStringList{"+50 Zarra-Dólares del Vagabundo ()"};
 }
 
-void PruebaEscenas::ordenDeLosEfectos()
+void TestReglasEscenas::ordenDeLosEfectos()
 {
     QFETCH(int, escena);
     QFETCH(QString, linea);
@@ -570,8 +569,8 @@ void PruebaEscenas::ordenDeLosEfectos()
         for (const auto &[p, nombre] : {std::pair{Palabra::ladrill, "ladrill"}, {Palabra::nohables, "nohables"},
                                         {Palabra::tarjetas, "tarjetas"}, {Palabra::dinero, "dinero"},
                                         {Palabra::yano, "yano"}}) {
-            if (juego.estado.palabra(p) != 0)
-                puestas << QStringLiteral("%1=%2").arg(QLatin1String(nombre)).arg(juego.estado.palabra(p));
+            if (juego.estado[p] != 0)
+                puestas << QStringLiteral("%1=%2").arg(QLatin1String(nombre)).arg(juego.estado[p]);
         }
         return QStringLiteral(" (%1)").arg(puestas.join(QLatin1Char(' ')));
     };
@@ -594,7 +593,7 @@ void PruebaEscenas::ordenDeLosEfectos()
 
 // The same line once more, now in the scene it led to, is answered by that
 // scene, which has no such way out.
-void PruebaEscenas::laEscenaNuevaContesta_data()
+void TestReglasEscenas::laEscenaNuevaContesta_data()
 {
     QTest::addColumn<int>("desde");
     QTest::addColumn<QString>("linea");
@@ -613,7 +612,7 @@ void PruebaEscenas::laEscenaNuevaContesta_data()
     QTest::newRow("USAR DISCO-PUB, 5 a 1")  << 5 << "USAR DISCO-PUB"  << 1 << "1.jpg";
 }
 
-void PruebaEscenas::laEscenaNuevaContesta()
+void TestReglasEscenas::laEscenaNuevaContesta()
 {
     QFETCH(int, desde);
     QFETCH(QString, linea);
@@ -622,40 +621,19 @@ void PruebaEscenas::laEscenaNuevaContesta()
 
     zw::Juego juego;
     QStringList pedidos;
-    juego.cargadorImagen = [&pedidos](const QString &f) {
-        pedidos << f;
-        return true;
-    };
+    anotarEscenas(juego, pedidos);
     juego.estado = en(desde);
     juego.ponerAcciones(linea);
     juego.ejecutarAccion();
-    QCOMPARE(juego.estado.pantalla, qint16(hasta));
+    QCOMPARE(juego.estado[Palabra::pantalla], qint16(hasta));
     QCOMPARE(juego.resultado(), QStringList());
     QCOMPARE(pedidos, QStringList{fichero});
 
     juego.ejecutarAccion();
     QVERIFY(esRechazo(juego.resultado()));
-    QCOMPARE(juego.estado.pantalla, qint16(hasta));
+    QCOMPARE(juego.estado[Palabra::pantalla], qint16(hasta));
     QCOMPARE(pedidos, QStringList{fichero});
 }
 
-// A picture that cannot be loaded still leaves the game in the new scene.
-void PruebaEscenas::imagenQueNoSeCarga()
-{
-    zw::Juego juego;
-    juego.cargadorImagen = [](const QString &) { return false; };
-    juego.estado = en(1);
-    juego.responder({anterior});
-    QSignalSpy noDisponible(&juego, &zw::Juego::imagenNoDisponible);
-
-    juego.ponerAcciones(QStringLiteral("USAR CALLEJÓN"));
-    juego.ejecutarAccion();
-
-    QCOMPARE(juego.estado.pantalla, qint16(4));
-    QCOMPARE(juego.resultado(), QStringList());
-    QCOMPARE(noDisponible.count(), 1);
-    QCOMPARE(noDisponible.first().first().toString(), QStringLiteral("4.JPG"));
-}
-
-QTEST_GUILESS_MAIN(PruebaEscenas)
+QTEST_GUILESS_MAIN(TestReglasEscenas)
 #include "test_reglas_escenas.moc"

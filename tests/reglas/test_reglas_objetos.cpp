@@ -45,7 +45,7 @@ const QStringList chicleDeLadrillo = {"¡Coño!, ahora el chicle tiene sabor a l
 
 } // namespace
 
-class PruebaObjetos : public QObject
+class TestReglasObjetos : public QObject
 {
     Q_OBJECT
 
@@ -61,7 +61,7 @@ private slots:
 };
 
 // Every look rule in all seven scenes, and with no valid scene at all.
-void PruebaObjetos::mirar_data()
+void TestReglasObjetos::mirar_data()
 {
     columnas();
     for (const Mirada &m : miradas()) {
@@ -72,13 +72,13 @@ void PruebaObjetos::mirar_data()
     }
 }
 
-void PruebaObjetos::mirar()
+void TestReglasObjetos::mirar()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
 }
 
-void PruebaObjetos::chicleConPolvo_data()
+void TestReglasObjetos::chicleConPolvo_data()
 {
     columnas();
     const QStringList antes = {mechero, "Polvo de ladrillo", "Chicle Masticado"};
@@ -106,13 +106,13 @@ void PruebaObjetos::chicleConPolvo_data()
                                           .objetosDespues = QStringList{mechero, "Chicle de ladrillo"}});
 }
 
-void PruebaObjetos::chicleConPolvo()
+void TestReglasObjetos::chicleConPolvo()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
 }
 
-void PruebaObjetos::rechazos_data()
+void TestReglasObjetos::rechazos_data()
 {
     columnas();
     fila("línea vacía", {.linea = "", .antes = en(1), .rechazo = true});
@@ -143,14 +143,14 @@ void PruebaObjetos::rechazos_data()
     }
 }
 
-void PruebaObjetos::rechazos()
+void TestReglasObjetos::rechazos()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
 }
 
 // The line is upper-cased before it is looked up, accented letters included.
-void PruebaObjetos::mayusculas_data()
+void TestReglasObjetos::mayusculas_data()
 {
     columnas();
     fila("Mirar Mechero", {.linea = "Mirar Mechero", .antes = en(4),
@@ -176,11 +176,11 @@ void PruebaObjetos::mayusculas_data()
                                             .respuesta = {anterior}, .ventana = Ventana::Final});
 }
 
-void PruebaObjetos::mayusculas()
+void TestReglasObjetos::mayusculas()
 {
     QFETCH(Caso, caso);
     comprobar(caso);
 }
 
-QTEST_GUILESS_MAIN(PruebaObjetos)
+QTEST_GUILESS_MAIN(TestReglasObjetos)
 #include "test_reglas_objetos.moc"

@@ -1,7 +1,9 @@
 // Bad table data caught before anyone plays it: keys the builder cannot make,
 // a USAR rule that answers one order only, items outside the catalogue.
+#include "objetos.h"
 #include "reglas.h"
 #include "texto.h"
+#include "zonas.h"
 
 #include <QSet>
 #include <QTest>
@@ -12,8 +14,17 @@ using zw::Palabra;
 
 namespace {
 
-// The game's 13 items.
-const QStringList catalogo = {
+QStringList deLaBiblioteca()
+{
+    QStringList nombres;
+    for (const char *o : zw::objeto::todos())
+        nombres << QString::fromUtf8(o);
+    return nombres;
+}
+const QStringList catalogo = deLaBiblioteca();
+
+// The game's 13 items, as the design names them.
+const QStringList nombresDelDiseno = {
     "Mechero",
     "Polvo de ladrillo",
     "Chicle Masticado",
@@ -70,7 +81,7 @@ const QStringList prefijos = {"MIRAR ", "COGER ", "HABLAR CON ", "MENTIR A ", "U
 
 } // namespace
 
-class PruebaTablas : public QObject
+class TestTablasReglas : public QObject
 {
     Q_OBJECT
 
@@ -81,6 +92,7 @@ private slots:
     void ningunaClaveRepetida();
     void primeraEtapaAparte();
     void objetosDelCatalogo();
+    void nombresDeZonasUObjetos();
     void cadaObjetoSeMiraYSeGanaUnaVez();
     void condiciones();
     void caminosEntreEscenas();
@@ -88,7 +100,7 @@ private slots:
     void escenasFueraDeRango();
 };
 
-void PruebaTablas::clavesEnMayusculas()
+void TestTablasReglas::clavesEnMayusculas()
 {
     for (const Nombrada &t : todas()) {
         QVERIFY2(!t.tabla->empty(), qPrintable(t.nombre));
@@ -100,7 +112,7 @@ void PruebaTablas::clavesEnMayusculas()
     }
 }
 
-void PruebaTablas::clavesConFormaDeLinea()
+void TestTablasReglas::clavesConFormaDeLinea()
 {
     for (const Nombrada &t : todas()) {
         for (const Regla &r : *t.tabla) {
@@ -119,7 +131,7 @@ void PruebaTablas::clavesConFormaDeLinea()
     }
 }
 
-void PruebaTablas::usarConLosDosOrdenes()
+void TestTablasReglas::usarConLosDosOrdenes()
 {
     const QString con = QStringLiteral(" CON ");
     int reglasDeDos = 0;
@@ -142,7 +154,7 @@ void PruebaTablas::usarConLosDosOrdenes()
     QCOMPARE(reglasDeDos, 9);
 }
 
-void PruebaTablas::ningunaClaveRepetida()
+void TestTablasReglas::ningunaClaveRepetida()
 {
     for (const Nombrada &t : todas()) {
         QSet<QString> vistas;
@@ -155,7 +167,7 @@ void PruebaTablas::ningunaClaveRepetida()
     }
 }
 
-void PruebaTablas::primeraEtapaAparte()
+void TestTablasReglas::primeraEtapaAparte()
 {
     QSet<QString> deObjetos;
     for (const Regla &r : objetos())
@@ -167,8 +179,9 @@ void PruebaTablas::primeraEtapaAparte()
                 QVERIFY2(!deObjetos.contains(k), qPrintable(QStringLiteral("escena %1: %2").arg(n).arg(k)));
 }
 
-void PruebaTablas::objetosDelCatalogo()
+void TestTablasReglas::objetosDelCatalogo()
 {
+    QCOMPARE(catalogo, nombresDelDiseno);
     for (const Nombrada &t : todas()) {
         for (const Regla &r : *t.tabla) {
             for (const Efecto *e : efectos(r)) {
@@ -186,7 +199,33 @@ void PruebaTablas::objetosDelCatalogo()
     }
 }
 
-void PruebaTablas::cadaObjetoSeMiraYSeGanaUnaVez()
+// Every thing a key names is a hotspot of the rule's own scene or an item, so a
+// misspelt key, which no click could ever build, cannot hide in a table.
+void TestTablasReglas::nombresDeZonasUObjetos()
+{
+    for (const Nombrada &t : todas()) {
+        QSet<QString> nombres;
+        for (const QString &o : catalogo)
+            nombres.insert(zw::mayusculas(o));
+        for (const zw::Zona &z : zw::zonas())
+            if (z.escena == t.escena)
+                nombres.insert(zw::mayusculas(QString::fromUtf8(z.nombre)));
+        for (const Regla &r : *t.tabla) {
+            for (const QString &k : r.claves) {
+                const auto prefijo = std::find_if(prefijos.cbegin(), prefijos.cend(),
+                                                  [&k](const QString &p) { return k.startsWith(p); });
+                QVERIFY2(prefijo != prefijos.cend(), qPrintable(k));
+                const QString cosas = k.mid(prefijo->size());
+                const QStringList partes = *prefijo == QLatin1String("USAR ") ? cosas.split(QStringLiteral(" CON "))
+                                                                              : QStringList{cosas};
+                for (const QString &cosa : partes)
+                    QVERIFY2(nombres.contains(cosa), qPrintable(t.nombre + QLatin1String(": ") + k));
+            }
+        }
+    }
+}
+
+void TestTablasReglas::cadaObjetoSeMiraYSeGanaUnaVez()
 {
     QStringList dados;
     for (const Nombrada &t : todas())
@@ -205,7 +244,7 @@ void PruebaTablas::cadaObjetoSeMiraYSeGanaUnaVez()
 }
 
 // Only these guards exist; for a flag, its "already done" branch is one line and nothing else.
-void PruebaTablas::condiciones()
+void TestTablasReglas::condiciones()
 {
     QStringList guardas;
     for (const Nombrada &t : todas()) {
@@ -230,7 +269,7 @@ void PruebaTablas::condiciones()
                                    guarda(7, Palabra::yano, 1)}));
 }
 
-void PruebaTablas::caminosEntreEscenas()
+void TestTablasReglas::caminosEntreEscenas()
 {
     QStringList caminos;
     for (const Nombrada &t : todas())
@@ -253,7 +292,7 @@ void PruebaTablas::caminosEntreEscenas()
 }
 
 // A line nobody knows is refused by the interpreter itself.
-void PruebaTablas::sinRechazosEscritos()
+void TestTablasReglas::sinRechazosEscritos()
 {
     for (const Nombrada &t : todas())
         for (const Regla &r : *t.tabla)
@@ -261,12 +300,12 @@ void PruebaTablas::sinRechazosEscritos()
                 QVERIFY2(e->hace != Hace::Rechazar, qPrintable(r.claves.first()));
 }
 
-void PruebaTablas::escenasFueraDeRango()
+void TestTablasReglas::escenasFueraDeRango()
 {
     QVERIFY(escena(0).empty());
     QVERIFY(escena(8).empty());
     QVERIFY(escena(-1).empty());
 }
 
-QTEST_GUILESS_MAIN(PruebaTablas)
+QTEST_GUILESS_MAIN(TestTablasReglas)
 #include "test_tablas_reglas.moc"

@@ -1,5 +1,5 @@
-#include "camarero.h"
-#include "charrar1.h"
+#include "apoyo.h"
+#include "conversacion.h"
 #include "estilo.h"
 #include "final.h"
 
@@ -14,28 +14,19 @@
 
 #include <memory>
 
-namespace {
+using namespace prueba;
 
-int finales = 0;
-void contarFin() { ++finales; }
+namespace {
 
 std::unique_ptr<QWidget> crear(const QString &ventana)
 {
     if (ventana == QLatin1String("charrar1"))
-        return std::make_unique<zw::Charrar1>();
+        return zw::crearCharrar1();
     if (ventana == QLatin1String("Camarero"))
-        return std::make_unique<zw::Camarero>();
+        return zw::crearCamarero();
     if (ventana == QLatin1String("Final"))
         return std::make_unique<zw::Final>();
     return nullptr;
-}
-
-QStringList entradas(const QListWidget *lista)
-{
-    QStringList texto;
-    for (int i = 0; i < lista->count(); ++i)
-        texto << lista->item(i)->text();
-    return texto;
 }
 
 QString textoDe(const QWidget *control)
@@ -361,20 +352,21 @@ private slots:
         QVERIFY(lista->count() > 0);
 
         pulsado->click();
-        QCOMPARE(entradas(lista), lineas);
+        QCOMPARE(textos(lista), lineas);
         pulsado->click();
-        QCOMPARE(entradas(lista), lineas);
+        QCOMPARE(textos(lista), lineas);
         QVERIFY(w->isVisible());
         QCOMPARE(finales, 0);
     }
 
     void adiosOculta()
     {
-        zw::Charrar1 w;
+        const auto ventana = zw::crearCharrar1();
+        QWidget &w = *ventana;
         w.show();
         auto lista = w.findChild<QListWidget *>(QStringLiteral("List1"));
         w.findChild<QPushButton *>(QStringLiteral("dondemanos"))->click();
-        const QStringList antes = entradas(lista);
+        const QStringList antes = textos(lista);
         QCOMPARE(antes.size(), 2);
 
         w.findChild<QPushButton *>(QStringLiteral("adios"))->click();
@@ -382,21 +374,22 @@ private slots:
         QCOMPARE(finales, 0);
 
         w.show();
-        QCOMPARE(entradas(lista), antes);
+        QCOMPARE(textos(lista), antes);
     }
 
     void camareroSale()
     {
-        zw::Camarero w;
+        const auto ventana = zw::crearCamarero();
+        zw::Conversacion &w = *ventana;
         w.show();
         auto lista = w.findChild<QListWidget *>(QStringLiteral("List1"));
         w.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        const QStringList antes = entradas(lista);
+        const QStringList antes = textos(lista);
         QCOMPARE(antes.size(), 1);
 
-        QSignalSpy salidas(&w, &zw::Camarero::salir);
+        QSignalSpy salidas(&w, &zw::Conversacion::salir);
         bool visibleAlSalir = true;
-        connect(&w, &zw::Camarero::salir, this, [&] { visibleAlSalir = w.isVisible(); });
+        connect(&w, &zw::Conversacion::salir, this, [&] { visibleAlSalir = w.isVisible(); });
         w.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
         QCOMPARE(salidas.count(), 1);
         QVERIFY(!visibleAlSalir);
@@ -404,7 +397,7 @@ private slots:
         QCOMPARE(finales, 0);
 
         w.show();
-        QCOMPARE(entradas(lista), antes);
+        QCOMPARE(textos(lista), antes);
     }
 
     void finalTermina()

@@ -1,4 +1,5 @@
 // Saving and loading from the title window's menu, with its two messages.
+#include "apoyo.h"
 #include "aplicacion.h"
 #include "empieza.h"
 #include "presentacion.h"
@@ -61,11 +62,7 @@ void menu(Aplicacion &app, const char *accion)
 
 QStringList objetosEnPantalla(Aplicacion &app)
 {
-    auto *lista = app.empieza()->findChild<QListWidget *>(QStringLiteral("objetos"));
-    QStringList t;
-    for (int i = 0; i < lista->count(); ++i)
-        t << lista->item(i)->text();
-    return t;
+    return prueba::textos(prueba::control<QListWidget>(app.empieza(), "objetos"));
 }
 
 QImage imagenEscena(Aplicacion &app)
@@ -113,13 +110,13 @@ private slots:
         juego.anexarObjeto("50 Zarra-Dólares del vividor");
         juego.irAEscena(4);
         const QImage escena4 = imagenEscena(app);
-        juego.estado.dinero = 1;
-        juego.estado.tarjetas = 1;
+        juego.estado[Palabra::dinero] = 1;
+        juego.estado[Palabra::tarjetas] = 1;
         menu(app, "guardarpartida");
 
         juego.irAEscena(1);
         juego.anexarObjeto("Papel");
-        juego.estado.dinero = 0;
+        juego.estado[Palabra::dinero] = 0;
         juego.pulsarVerbo(Verbo::Usar);
         juego.responder({"algo"});
         menu(app, "cargarpartida");
@@ -128,9 +125,9 @@ private slots:
         QVERIFY(app.empieza()->isVisible());
         QVERIFY(!app.presentacion()->isVisible());
         QCOMPARE(objetosEnPantalla(app), (QStringList{"Mechero", "50 Zarra-Dólares del vividor"}));
-        QCOMPARE(juego.estado.pantalla, 4);
-        QCOMPARE(juego.estado.dinero, 1);
-        QCOMPARE(juego.estado.tarjetas, 1);
+        QCOMPARE(juego.estado[Palabra::pantalla], 4);
+        QCOMPARE(juego.estado[Palabra::dinero], 1);
+        QCOMPARE(juego.estado[Palabra::tarjetas], 1);
         QVERIFY(juego.acciones().isEmpty());
         QVERIFY(juego.resultado().isEmpty());
         QCOMPARE(imagenEscena(app), escena4);
@@ -144,7 +141,7 @@ private slots:
         app.arrancar();
         app.jugar();
         app.juego().pulsarVerbo(Verbo::Mirar);
-        app.juego().estado.ladrill = 1;
+        app.juego().estado[Palabra::ladrill] = 1;
         app.empieza()->hide();
         app.presentacion()->show();
         menu(app, "cargarpartida");
@@ -153,8 +150,8 @@ private slots:
         QVERIFY(!app.empieza()->isVisible());
         QVERIFY(objetosEnPantalla(app).isEmpty());
         QVERIFY(app.juego().acciones().isEmpty());
-        QCOMPARE(app.juego().estado.ladrill, 1);
-        QCOMPARE(app.juego().estado.pantalla, 1);
+        QCOMPARE(app.juego().estado[Palabra::ladrill], 1);
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 1);
     }
 
     // A scene without a picture loads the words, then fails at the picture:
@@ -170,8 +167,8 @@ private slots:
         menu(app, "cargarpartida");
         QCOMPARE(avisos.dichos, QStringList{"Error: " + noSeCarga});
         QVERIFY(!app.empieza()->isVisible());
-        QCOMPARE(app.juego().estado.pantalla, 0);
-        QCOMPARE(app.juego().estado.dinero, 2);
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 0);
+        QCOMPARE(app.juego().estado[Palabra::dinero], 2);
         QCOMPARE(objetosEnPantalla(app), QStringList{"Papel"});
         QCOMPARE(imagenEscena(app), antes);
     }
@@ -186,7 +183,7 @@ private slots:
         menu(app, "cargarpartida");
         QVERIFY(avisos.dichos.isEmpty());
         QCOMPARE(objetosEnPantalla(app), QStringList{"Papel"});
-        QCOMPARE(app.juego().estado.pantalla, 3);
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 3);
         QVERIFY(app.empieza()->isVisible());
     }
 

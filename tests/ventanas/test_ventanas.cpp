@@ -1,8 +1,8 @@
 // The title, about and adventure windows, driven through their real controls.
 #include "acerca.h"
 #include "aplicacion.h"
-#include "camarero.h"
-#include "charrar1.h"
+#include "apoyo.h"
+#include "conversacion.h"
 #include "empieza.h"
 #include "estilo.h"
 #include "final.h"
@@ -19,28 +19,9 @@
 #include <QTest>
 
 using namespace zw;
+using namespace prueba;
 
 namespace {
-
-int finales = 0;
-void contarFin() { ++finales; }
-
-template<typename T = QWidget>
-T *control(QWidget *ventana, const char *nombre)
-{
-    T *w = ventana->findChild<T *>(QString::fromLatin1(nombre));
-    if (!w)
-        qWarning("no control %s in %s", nombre, qPrintable(ventana->objectName()));
-    return w;
-}
-
-QStringList textos(QListWidget *lista)
-{
-    QStringList t;
-    for (int i = 0; i < lista->count(); ++i)
-        t << lista->item(i)->text();
-    return t;
-}
 
 void clic(QWidget *w, QPoint p = {})
 {
@@ -97,7 +78,7 @@ private slots:
         QCOMPARE(app.presentacion()->centralWidget()->size(), QSize(577, 421));
         for (QWidget *w : std::initializer_list<QWidget *>{app.empieza(), app.acerca(), app.charrar1(), app.camarero(), app.final()})
             QVERIFY(!w->isVisible());
-        QCOMPARE(app.juego().estado.pantalla, 1);
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 1);
         QVERIFY(!app.juego().iniciado()); // the adventure screen's start-up waits for its first use
     }
 
@@ -142,7 +123,7 @@ private slots:
 
         app.presentacion()->findChild<QAction *>("jugar")->trigger();
         QVERIFY(app.empieza()->isVisible());
-        QCOMPARE(app.juego().estado.pantalla, 3);
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 3);
         QCOMPARE(textos(objetos), (QStringList{"Mechero", "Papel"}));
         QCOMPARE(textos(control<QListWidget>(app.empieza(), "resultado")), QStringList{"una respuesta"});
     }
@@ -281,7 +262,7 @@ private slots:
         QCOMPARE(acciones->text(), "Usar Mechero con ");
         QTest::mousePress(imagen, Qt::RightButton, {}, QPoint(30, 30));
         QCOMPARE(acciones->text(), "Usar Mechero con ladrillo");
-        QCOMPARE(app.juego().estado.faltanobjetos, 0);
+        QCOMPARE(app.juego().linea.faltanobjetos, 0);
         QCOMPARE(control<QListWidget>(e, "resultado")->count(), 1);
 
         clic(control(e, "Limpiar"));
@@ -335,7 +316,7 @@ private slots:
         app.juego().quitarObjeto("AGUA");           // the selected entry goes away
         app.juego().vaciarObjetos();
         QCOMPARE(app.juego().acciones(), "Usar Agua con ");
-        QCOMPARE(app.juego().estado.faltanobjetos, 1);
+        QCOMPARE(app.juego().linea.faltanobjetos, 1);
     }
 
     void ratonNombraZonas()
@@ -354,7 +335,7 @@ private slots:
         // A change of scene leaves the last name until the pointer moves again.
         clic(control(app.empieza(), "Usar"));
         QTest::mousePress(imagen, Qt::LeftButton, {}, QPoint(100, 100));
-        QCOMPARE(app.juego().estado.pantalla, 2);
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 2);
         QCOMPARE(muestra->text(), "puerta");
         mover(imagen, {30, 200});
         QCOMPARE(muestra->text(), "Bicho");
@@ -408,7 +389,7 @@ private slots:
         const QImage antes = imagen->pixmap().toImage();
         clic(control(app.empieza(), "Usar"));
         QTest::mousePress(imagen, Qt::LeftButton, {}, QPoint(100, 100));
-        QCOMPARE(app.juego().estado.pantalla, 2);
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 2);
         QVERIFY(imagen->pixmap().toImage() != antes);
         QCOMPARE(imagen->pixmap().size(), QSize(372, 303));
         clic(control(app.empieza(), "Hablar"));

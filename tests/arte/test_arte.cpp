@@ -167,7 +167,7 @@ QImage pintarSvg(const QByteArray &svg)
 
 } // namespace
 
-class PruebaArte : public QObject {
+class TestArte : public QObject {
     Q_OBJECT
 
 private slots:
@@ -189,7 +189,7 @@ private slots:
     void dibujoDentro();
 };
 
-void PruebaArte::incorporadas_data()
+void TestArte::incorporadas_data()
 {
     QTest::addColumn<QString>("ruta");
     QTest::addColumn<QByteArray>("formato");
@@ -203,7 +203,7 @@ void PruebaArte::incorporadas_data()
 }
 
 // Found through zarrapio_ventanas, which brings zarrapio_arte along.
-void PruebaArte::incorporadas()
+void TestArte::incorporadas()
 {
     QFETCH(QString, ruta);
     QFETCH(QByteArray, formato);
@@ -217,7 +217,7 @@ void PruebaArte::incorporadas()
     QCOMPARE(imagen.size(), tam);
 }
 
-void PruebaArte::bmpDe24Bits()
+void TestArte::bmpDe24Bits()
 {
     QFile logo(QStringLiteral(":/imagenes/logo.bmp"));
     QVERIFY(logo.open(QIODevice::ReadOnly));
@@ -229,7 +229,7 @@ void PruebaArte::bmpDe24Bits()
 }
 
 // The catalogue names every built-in picture, with its real size.
-void PruebaArte::catalogo()
+void TestArte::catalogo()
 {
     QSet<QString> nombrados;
     for (const zw::ImagenIncorporada &i : zw::imagenesIncorporadas()) {
@@ -245,14 +245,14 @@ void PruebaArte::catalogo()
     QCOMPARE(presentes.size(), 6);
 }
 
-void PruebaArte::escenas_data()
+void TestArte::escenas_data()
 {
     QTest::addColumn<int>("n");
     for (int n = 1; n <= 7; ++n)
         QTest::addRow("%d.jpg", n) << n;
 }
 
-void PruebaArte::escenas()
+void TestArte::escenas()
 {
     QFETCH(int, n);
     QImageReader lector(ficheroEscena(n));
@@ -264,7 +264,7 @@ void PruebaArte::escenas()
 }
 
 // The picture a new game shows and graficos/1.jpg are one drawing.
-void PruebaArte::escena1EsLaIncorporada()
+void TestArte::escena1EsLaIncorporada()
 {
     const QImage incorporada = QImage(QStringLiteral(":/imagenes/escena1.jpg")).convertToFormat(QImage::Format_RGB32);
     const QImage fichero = cargarEscena(1);
@@ -273,7 +273,7 @@ void PruebaArte::escena1EsLaIncorporada()
 }
 
 // The drawings are kept as SVG; rendered pictures are never kept with them.
-void PruebaArte::soloFuentes()
+void TestArte::soloFuentes()
 {
     QStringList dibujos, pintadas;
     QDirIterator it(carpetaDibujos, QDir::Files, QDirIterator::Subdirectories);
@@ -291,7 +291,7 @@ void PruebaArte::soloFuentes()
                                    "bicho.svg", "camarero.svg", "cavernicola.svg", "jugador.svg", "logo.svg"}));
 }
 
-void PruebaArte::fondoLiso_data()
+void TestArte::fondoLiso_data()
 {
     escenas_data();
 }
@@ -300,7 +300,7 @@ void PruebaArte::fondoLiso_data()
 // nearly all of it, so nothing drawn in detail stands where no hotspot is.
 constexpr size_t coloresDeFondo = 8;
 
-void PruebaArte::fondoLiso()
+void TestArte::fondoLiso()
 {
     QFETCH(int, n);
     const Fondo fondo = fondoDe(cargarEscena(n), n);
@@ -308,7 +308,7 @@ void PruebaArte::fondoLiso()
              qPrintable(QStringLiteral("the background needs %1 colours").arg(fondo.colores.size())));
 }
 
-void PruebaArte::zonasDibujadas_data()
+void TestArte::zonasDibujadas_data()
 {
     QTest::addColumn<int>("escena");
     QTest::addColumn<QString>("nombre");
@@ -320,7 +320,7 @@ void PruebaArte::zonasDibujadas_data()
 // Each hotspot's rectangle holds its drawing: most of it differs clearly from
 // the scene's background, and the drawing reaches across the rectangle, so a
 // thing painted elsewhere, or only in a corner of its rectangle, fails.
-void PruebaArte::zonasDibujadas()
+void TestArte::zonasDibujadas()
 {
     QFETCH(int, escena);
     QFETCH(zw::Rect, rect);
@@ -331,14 +331,14 @@ void PruebaArte::zonasDibujadas()
     QVERIFY2(m.tercioVacio.isEmpty(), qPrintable(m.tercioVacio + QStringLiteral(" nearly empty")));
 }
 
-void PruebaArte::zonaVaciaSeNota_data()
+void TestArte::zonaVaciaSeNota_data()
 {
     zonasDibujadas_data();
 }
 
 // The measure sees a missing drawing: the same rectangle painted over with the
 // scene's commonest background colour is far from drawn.
-void PruebaArte::zonaVaciaSeNota()
+void TestArte::zonaVaciaSeNota()
 {
     QFETCH(int, escena);
     QFETCH(zw::Rect, rect);
@@ -351,7 +351,7 @@ void PruebaArte::zonaVaciaSeNota()
     QVERIFY(!m.tercioVacio.isEmpty());
 }
 
-void PruebaArte::dibujoDentro_data()
+void TestArte::dibujoDentro_data()
 {
     zonasDibujadas_data();
 }
@@ -359,7 +359,7 @@ void PruebaArte::dibujoDentro_data()
 // In a scene's drawing, what draws a hotspot is the part that starts with the
 // comment "<!-- name: ..." and runs to the next comment. Left out, it changes
 // no pixel outside the hotspot's rectangle, and a good part of those inside.
-void PruebaArte::dibujoDentro()
+void TestArte::dibujoDentro()
 {
     QFETCH(int, escena);
     QFETCH(QString, nombre);
@@ -394,5 +394,5 @@ void PruebaArte::dibujoDentro()
 }
 
 // Rendering text in the drawings needs fonts, hence a GUI application.
-QTEST_MAIN(PruebaArte)
-#include "prueba_arte.moc"
+QTEST_MAIN(TestArte)
+#include "test_arte.moc"

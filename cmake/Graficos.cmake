@@ -1,0 +1,27 @@
+# Turning the SVG drawings of arte/ into the game's pictures, and letting a
+# target use the scene pictures the build puts in graficos/.
+set(ZW_ARTE_SVG ${PROJECT_SOURCE_DIR}/arte)
+set(ZW_GRAFICOS ${PROJECT_BINARY_DIR}/graficos)
+
+# zw_pintar_svg(<drawing> <picture> <width> <height>): renders one drawing
+# again whenever it changes; the picture's extension chooses JPEG or BMP.
+# The painter needs no window system, and under the sanitizers it must not
+# fail the build over the allocations Qt keeps until exit.
+function(zw_pintar_svg svg salida ancho alto)
+    add_custom_command(
+        OUTPUT ${salida}
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+                $<TARGET_FILE:zw_pintar> ${svg} ${salida} ${ancho} ${alto}
+        DEPENDS ${svg} zw_pintar
+        COMMENT "Pintando ${salida}"
+        VERBATIM)
+endfunction()
+
+# zw_usar_graficos(<target>): the target builds after the scenes and knows
+# where they are (ZW_GRAFICOS) and where the drawings are (ZW_ARTE_SVG).
+function(zw_usar_graficos destino)
+    target_compile_definitions(${destino} PRIVATE
+        ZW_GRAFICOS="${ZW_GRAFICOS}"
+        ZW_ARTE_SVG="${ZW_ARTE_SVG}")
+    add_dependencies(${destino} graficos)
+endfunction()

@@ -1,0 +1,64 @@
+#include "conversacion.h"
+
+#include "estilo.h"
+#include "ui_camarero.h"
+#include "ui_charrar1.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace zw {
+
+Conversacion::Conversacion(const Forma &forma, QWidget *parent)
+    : QWidget(parent)
+{
+    forma.montar(this);
+    prepararVentana(this, forma.tamano.width(), forma.tamano.height());
+    for (const Retrato &r : forma.retratos)
+        ponerImagen(findChild<QLabel *>(QLatin1String(r.control)), QLatin1String(r.imagen));
+    centrar(this);
+
+    for (const Pregunta &p : forma.preguntas) {
+        QPushButton *boton = findChild<QPushButton *>(QLatin1String(p.boton));
+        Q_ASSERT(boton);
+        boton->setText(QString::fromUtf8(p.titulo));
+        const QStringList respuesta = p.respuesta;
+        connect(boton, &QPushButton::clicked, this, [this, respuesta] {
+            if (!respuesta.isEmpty()) {
+                responder(respuesta);
+                return;
+            }
+            hide();
+            emit salir();
+        });
+    }
+}
+
+void Conversacion::responder(const QStringList &lineas)
+{
+    auto lista = findChild<QListWidget *>(QStringLiteral("List1"));
+    lista->clear();
+    lista->addItems(lineas);
+}
+
+std::unique_ptr<Conversacion> crearCharrar1()
+{
+    static constexpr Conversacion::Retrato retratos[] = {
+        {"Image1", ":/imagenes/bicho.jpg"},
+        {"Image3", ":/imagenes/jugador.jpg"},
+    };
+    return std::make_unique<Conversacion>(Conversacion::Forma{
+        [](QWidget *w) { Ui::charrar1().setupUi(w); }, {593, 437}, retratos, charlaBicho()});
+}
+
+std::unique_ptr<Conversacion> crearCamarero()
+{
+    static constexpr Conversacion::Retrato retratos[] = {
+        {"Image1", ":/imagenes/camarero.jpg"},
+    };
+    return std::make_unique<Conversacion>(Conversacion::Forma{
+        [](QWidget *w) { Ui::Camarero().setupUi(w); }, {564, 380}, retratos, charlaCamarero()});
+}
+
+} // namespace zw

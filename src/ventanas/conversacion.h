@@ -1,0 +1,48 @@
+#pragma once
+
+#include "charlas.h"
+
+#include <QSize>
+#include <QWidget>
+
+#include <memory>
+#include <span>
+
+namespace zw {
+
+// A conversation window: a Designer form with the character cards, question
+// buttons and the answer list List1, driven by a table of questions. It tells
+// story only and touches no game state; showing it again keeps the last answer.
+class Conversacion : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // A character card: the picture control and the built-in picture it shows.
+    struct Retrato {
+        const char *control;
+        const char *imagen;
+    };
+    struct Forma {
+        void (*montar)(QWidget *ventana);   // builds the Designer form into the window
+        QSize tamano;
+        std::span<const Retrato> retratos;
+        std::span<const Pregunta> preguntas;
+    };
+
+    explicit Conversacion(const Forma &forma, QWidget *parent = nullptr);
+
+signals:
+    // The way-out button was pressed; the window has already hidden itself.
+    void salir();
+
+private:
+    void responder(const QStringList &lineas);
+};
+
+// The creature of scene 2 (`charrar1`), over the visible adventure screen.
+std::unique_ptr<Conversacion> crearCharrar1();
+// The waiter of the bar (`Camarero`), while the adventure screen is hidden.
+std::unique_ptr<Conversacion> crearCamarero();
+
+} // namespace zw
