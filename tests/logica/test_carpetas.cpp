@@ -1,0 +1,127 @@
+// Where the pictures are read from and where the saved game is kept.
+#include "carpetas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zw;
+
+namespace {
+
+// One place of each kind inside a temporary folder, laid out as an install:
+//   actual/            the current folder
+//   usr/bin/           the executable's folder
+//   usr/share/         the installed data, found from the executable
+//   datos1/, datos2/   the standard data folders, in order
+//   jugador/           the player's own folder
+struct Arbol {
+    QTemporaryDir dir;
+    QString ruta(const QString &relativa) const { return QDir::cleanPath(dir.filePath(relativa)); }
+    carpetas::Lugares lugares(bool conJugador = true) const
+    {
+        return {ruta("actual"), ruta("usr/bin"), {ruta("datos1"), ruta("datos2")},
+                conJugador ? ruta("jugador") : QString()};
+    }
+    void poner(const QString &fichero) const
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(ruta(fichero)).absolutePath()));
+        QFile f(ruta(fichero));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+};
+
+} // namespace
+
+class TestCarpetas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void elegir_data()
+    {
+        QTest::addColumn<QStringList>("ficheros");
+        QTest::addColumn<QString>("graficos");
+        QTest::addColumn<QString>("partida");
+
+        const QString actual = "actual/graficos";
+        const QString programa = "usr/bin/graficos";
+        const QString instalada = "usr/share/zarrapio-world/graficos";
+        const QString datos1 = "datos1/zarrapio-world/graficos";
+        const QString datos2 = "datos2/zarrapio-world/graficos";
+        const QString delJugador = "jugador/partida";
+        const QStringList todas{actual + "/1.jpg", programa + "/1.jpg", instalada + "/1.jpg",
+                                datos1 + "/1.jpg", datos2 + "/1.jpg"};
+
+        QTest::newRow("la actual antes que todas")  << todas << actual << actual + "/partida";
+        QTest::newRow("junto al programa")          << todas.mid(1) << programa << programa + "/partida";
+        QTest::newRow("instalada junto al programa") << todas.mid(2) << instalada << delJugador;
+        QTest::newRow("datos en su orden")          << todas.mid(3) << datos1 << delJugador;
+        QTest::newRow("último dato")                << todas.mid(4) << datos2 << delJugador;
+        QTest::newRow("basta una escena cualquiera") << QStringList{datos2 + "/1.jpg", programa + "/6.jpg"}
+                                                     << programa << programa + "/partida";
+        QTest::newRow("letras de otro tamaño")      << QStringList{instalada + "/1.jpg", actual + "/4.jpg"}
+                                                     << actual << actual + "/partida";
+        QTest::newRow("sin escenas no cuenta")      << QStringList{actual + "/partida", programa + "/8.jpg",
+                                                                   instalada + "/1.png", datos2 + "/7.JPG"}
+                                                     << datos2 << delJugador;
+        QTest::newRow("ninguna")                    << QStringList{} << actual << actual + "/partida";
+        QTest::newRow("ninguna con otros ficheros") << QStringList{programa + "/partida", datos1 + "/leeme"}
+                                                     << actual << actual + "/partida";
+    }
+    void elegir()
+    {
+        QFETCH(QStringList, ficheros);
+        QFETCH(QString, graficos);
+        QFETCH(QString, partida);
+        Arbol arbol;
+        QVERIFY(QDir().mkpath(arbol.ruta("actual")));
+        for (const QString &f : ficheros)
+            arbol.poner(f);
+        const carpetas::Carpetas elegidas = carpetas::elegir(arbol.lugares());
+        QCOMPARE(elegidas.graficos, arbol.ruta(graficos));
+        QCOMPARE(elegidas.partida, arbol.ruta(partida));
+    }
+
+    // With nowhere of the player's own, installed pictures keep the saved game beside them.
+    void sinCarpetaDelJugador()
+    {
+        Arbol arbol;
+        arbol.poner("datos1/zarrapio-world/graficos/1.jpg");
+        const carpetas::Carpetas elegidas = carpetas::elegir(arbol.lugares(false));
+        QCOMPARE(elegidas.partida, arbol.ruta("datos1/zarrapio-world/graficos/partida"));
+    }
+
+    // The player's folder follows the XDG variables and the program's names.
+    void lugaresDelSistema()
+    {
+        QTemporaryDir casa;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(casa.path()));
+        carpetas::nombrarPrograma();
+        const carpetas::Lugares lugares = carpetas::lugaresDelSistema();
+        QCOMPARE(lugares.actual, QDir::currentPath());
+        QCOMPARE(lugares.programa, QCoreApplication::applicationDirPath());
+        QVERIFY(!lugares.datos.isEmpty());
+        QCOMPARE(lugares.datos.first(), casa.path());
+        QCOMPARE(lugares.datosJugador, casa.filePath("trombulenco/zarrapio-world"));
+    }
+
+    void prepararCarpetaDe()
+    {
+        QTemporaryDir dir;
+        const QString fichero = dir.filePath("a/b/partida");
+        QVERIFY(carpetas::prepararCarpetaDe(fichero));
+        QVERIFY(QFileInfo(dir.filePath("a/b")).isDir());
+        QVERIFY(!QFileInfo::exists(fichero));
+        QVERIFY(carpetas::prepararCarpetaDe(fichero));
+
+        QFile estorbo(dir.filePath("f"));
+        QVERIFY(estorbo.open(QIODevice::WriteOnly));
+        estorbo.close();
+        QVERIFY(!carpetas::prepararCarpetaDe(dir.filePath("f/g/partida")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCarpetas)
+#include "test_carpetas.moc"
