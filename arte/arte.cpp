@@ -18,11 +18,27 @@ const std::array tabla = {
 };
 // clang-format on
 
+const std::array tablaIconos = {
+    ImagenIncorporada{":/iconos/16.png",   16,  16},
+    ImagenIncorporada{":/iconos/22.png",   22,  22},
+    ImagenIncorporada{":/iconos/24.png",   24,  24},
+    ImagenIncorporada{":/iconos/32.png",   32,  32},
+    ImagenIncorporada{":/iconos/48.png",   48,  48},
+    ImagenIncorporada{":/iconos/64.png",   64,  64},
+    ImagenIncorporada{":/iconos/128.png", 128, 128},
+    ImagenIncorporada{":/iconos/256.png", 256, 256},
+};
+
 } // namespace
 
 std::span<const ImagenIncorporada> imagenesIncorporadas()
 {
     return tabla;
+}
+
+std::span<const ImagenIncorporada> iconos()
+{
+    return tablaIconos;
 }
 
 } // namespace zw

@@ -13,4 +13,7 @@ struct ImagenIncorporada {
 // Every built-in picture; the drawings are in arte/, rendered while building.
 std::span<const ImagenIncorporada> imagenesIncorporadas();
 
+// The game's icon at every size it is rendered in, for the windows.
+std::span<const ImagenIncorporada> iconos();
+
 } // namespace zw

@@ -4,7 +4,8 @@ set(ZW_ARTE_SVG ${PROJECT_SOURCE_DIR}/arte)
 set(ZW_GRAFICOS ${PROJECT_BINARY_DIR}/graficos)
 
 # zw_pintar_svg(<drawing> <picture> <width> <height>): renders one drawing
-# again whenever it changes; the picture's extension chooses JPEG or BMP.
+# again whenever it changes; the picture's extension chooses JPEG, BMP or,
+# for an icon, PNG.
 # The painter needs no window system, and under the sanitizers it must not
 # fail the build over the allocations Qt keeps until exit.
 function(zw_pintar_svg svg salida ancho alto)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once as released, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer (with the saved-game fuzzer).
+# Sets up, builds and runs every test: once as released (the window suites a
+# second time on a real X server, and the Debian package built, checked and
+# played), once under AddressSanitizer and UndefinedBehaviorSanitizer (with
+# the saved-game fuzzer).
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$raiz"
@@ -11,3 +13,7 @@ for preset in publicada sanitizers; do
     cmake --build --preset "$preset" --parallel "$(nproc)"
     ctest --preset "$preset"
 done
+
+# The window suites again on a real X server, then the Debian package.
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset publicada -C x11 -L x11
+bash scripts/probar-paquete.sh build

@@ -1,13 +1,20 @@
 #include "aplicacion.h"
+#include "carpetas.h"
+#include "estilo.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
+    zw::carpetas::nombrarPrograma();
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("es.trombulenco.ZarrapioWorld"));
+    QApplication::setWindowIcon(zw::iconoDelJuego());
     // Hidden windows keep the game; only an explicit end stops the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    zw::Aplicacion juego;
+    const zw::carpetas::Carpetas carpetas = zw::carpetas::elegir(zw::carpetas::lugaresDelSistema());
+    zw::Aplicacion juego(carpetas.graficos, carpetas.partida);
     juego.arrancar();
     return app.exec();
 }

@@ -3,8 +3,10 @@
 // Renders one SVG drawing of arte/ into the picture the game reads: JPEG for
 // ".jpg", 24-bit BMP for ".bmp". The drawing's own size must be the picture's,
 // because its coordinates are the picture's pixels (the hotspot rectangles are
-// measured in them). Any warning of the SVG renderer fails the build, so a
-// drawing never silently loses a part Qt cannot paint.
+// measured in them). A ".png" is an icon: drawn once and rendered at every
+// size the desktop asks for, so it is scaled, over a transparent background.
+// Any warning of the SVG renderer fails the build, so a drawing never silently
+// loses a part Qt cannot paint.
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,7 +43,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 5)
-        return fallo(QStringLiteral("uso: zw_pintar dibujo.svg imagen.jpg|imagen.bmp ancho alto"));
+        return fallo(QStringLiteral("uso: zw_pintar dibujo.svg imagen.jpg|imagen.bmp|icono.png ancho alto"));
 
     const QString dibujo = args.at(1);
     const QString salida = args.at(2);
@@ -51,22 +53,25 @@ int main(int argc, char *argv[])
         return fallo(QStringLiteral("tamaño no válido: %1 x %2").arg(args.at(3), args.at(4)));
 
     const QString formato = QFileInfo(salida).suffix().toLower();
-    if (formato != u"jpg" && formato != u"bmp")
+    if (formato != u"jpg" && formato != u"bmp" && formato != u"png")
         return fallo(QStringLiteral("formato desconocido: %1").arg(salida));
+    const bool icono = formato == u"png";
 
     qInstallMessageHandler(anotarQueja);
     QSvgRenderer svg(dibujo);
     if (!svg.isValid())
         return fallo(QStringLiteral("%1 no es un SVG válido").arg(dibujo));
-    if (svg.defaultSize() != tam || svg.viewBoxF() != QRectF(QPointF(0, 0), QSizeF(tam)))
+    const QSize propio = icono ? svg.defaultSize().scaled(tam, Qt::KeepAspectRatio) : svg.defaultSize();
+    if (propio != tam || svg.viewBoxF() != QRectF(QPointF(0, 0), QSizeF(svg.defaultSize())))
         return fallo(QStringLiteral("%1 debe medir %2 x %3, con viewBox \"0 0 %2 %3\"")
                          .arg(dibujo)
                          .arg(tam.width())
                          .arg(tam.height()));
 
-    // White under the drawing: a forgotten background shows up as a hole.
-    QImage imagen(tam, QImage::Format_RGB32);
-    imagen.fill(Qt::white);
+    // White under a picture: a forgotten background shows up as a hole. An
+    // icon keeps its own shape.
+    QImage imagen(tam, icono ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    imagen.fill(icono ? Qt::transparent : Qt::white);
     {
         QPainter pintor(&imagen);
         pintor.setRenderHint(QPainter::Antialiasing);
@@ -81,7 +86,7 @@ int main(int argc, char *argv[])
     if (formato == u"jpg")
         escritor.setQuality(90);
     // Without alpha Qt writes BMP at 24 bits per pixel.
-    if (!escritor.write(imagen.convertToFormat(QImage::Format_RGB888)))
+    if (!escritor.write(imagen.convertToFormat(icono ? QImage::Format_ARGB32 : QImage::Format_RGB888)))
         return fallo(QStringLiteral("no se pudo escribir %1: %2").arg(salida, escritor.errorString()));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "aplicacion.h"
 
 #include "acerca.h"
+#include "carpetas.h"
 #include "conversacion.h"
 #include "empieza.h"
 #include "estilo.h"
@@ -9,6 +10,7 @@
 #include "presentacion.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace zw {
@@ -30,9 +32,10 @@ void traerAlFrente(QWidget *ventana)
 
 } // namespace
 
-Aplicacion::Aplicacion(const QString &carpetaGraficos)
+Aplicacion::Aplicacion(const QString &carpetaGraficos, const QString &rutaPartida)
     : avisar(mensaje)
-    , carpeta_(carpetaGraficos)
+    , partida_(rutaPartida.isEmpty() ? QDir(carpetaGraficos).filePath(QStringLiteral("partida")) : rutaPartida)
+    , partidaAparte_(QFileInfo(partida_).absoluteDir() != QDir(carpetaGraficos))
     , presentacion_(std::make_unique<Presentacion>())
     , acerca_(std::make_unique<Acerca>())
     , empieza_(std::make_unique<Empieza>(juego_, carpetaGraficos))
@@ -96,7 +99,11 @@ void Aplicacion::acercaDe()
 
 QString Aplicacion::rutaPartida() const
 {
-    return QDir(carpeta_).filePath(QStringLiteral("partida"));
+    // The pictures' folder is never made by the game; a folder of the
+    // player's own is, so that the first save finds it.
+    if (partidaAparte_)
+        carpetas::prepararCarpetaDe(partida_);
+    return partida_;
 }
 
 void Aplicacion::guardarPartida()

@@ -22,8 +22,11 @@ class Aplicacion : public QObject
     Q_OBJECT
 
 public:
-    // carpetaGraficos: the folder of the scene pictures and the saved game.
-    explicit Aplicacion(const QString &carpetaGraficos = QStringLiteral("graficos"));
+    // carpetaGraficos: the folder of the scene pictures. rutaPartida: the saved
+    // game's file; empty keeps it as "partida" beside the pictures. A file
+    // anywhere else gets its folder made the first time it is reached.
+    explicit Aplicacion(const QString &carpetaGraficos = QStringLiteral("graficos"),
+                        const QString &rutaPartida = QString());
     ~Aplicacion() override;
 
     // Program start: the title window appears, the adventure waits in scene 1.
@@ -51,7 +54,8 @@ private:
     void conectarJuego();
     QString rutaPartida() const;
 
-    QString carpeta_;
+    QString partida_;
+    bool partidaAparte_;
     Juego juego_;
     std::unique_ptr<Presentacion> presentacion_;
     std::unique_ptr<Acerca> acerca_;

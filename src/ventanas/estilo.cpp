@@ -1,5 +1,7 @@
 #include "estilo.h"
 
+#include "arte.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -74,6 +76,14 @@ void prepararVentana(QWidget *ventana, int ancho, int alto)
     ventana->setFont(fuenteDialogo());
     ventana->setFixedSize(ancho, alto);
     ventana->installEventFilter(new CierreTermina(ventana));
+}
+
+QIcon iconoDelJuego()
+{
+    QIcon icono;
+    for (const ImagenIncorporada &i : iconos())
+        icono.addFile(QString::fromLatin1(i.ruta), QSize(i.ancho, i.alto));
+    return icono;
 }
 
 void terminarPrograma()

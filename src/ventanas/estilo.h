@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 
 class QLabel;
 class QString;
@@ -36,6 +37,9 @@ void prepararVentana(QWidget *ventana, int ancho, int alto);
 // A built-in picture into its control. A missing picture leaves the control
 // empty; it keeps its place and size.
 void ponerImagen(QLabel *control, const QString &recurso);
+
+// The game's icon, for the title bars and the task bar.
+QIcon iconoDelJuego();
 
 // Ends the program at once: no question, nothing saved, no other window's
 // close handling. Tests replace what it does.

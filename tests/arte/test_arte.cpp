@@ -174,6 +174,7 @@ private slots:
     void incorporadas_data();
     void incorporadas();
     void bmpDe24Bits();
+    void iconos();
     void catalogo();
     void escenas_data();
     void escenas();
@@ -226,6 +227,34 @@ void TestArte::bmpDe24Bits()
     QCOMPARE(cabecera.left(2), QByteArray("BM"));
     const int bits = quint8(cabecera.at(28)) | quint8(cabecera.at(29)) << 8;
     QCOMPARE(bits, 24);
+}
+
+// The icon at every size the desktop asks for, each rendered at that size:
+// square, see-through outside its rounded corners, solid in the middle.
+void PruebaArte::iconos()
+{
+    QSet<QString> nombrados;
+    QSet<int> tamanos;
+    for (const zw::ImagenIncorporada &i : zw::iconos()) {
+        const QString ruta = QString::fromUtf8(i.ruta);
+        nombrados.insert(ruta);
+        tamanos.insert(i.ancho);
+        QImageReader lector(ruta);
+        QCOMPARE(lector.format(), QByteArray("png"));
+        const QImage icono = lector.read();
+        QCOMPARE(icono.size(), QSize(i.ancho, i.alto));
+        QCOMPARE(i.ancho, i.alto);
+        QVERIFY2(icono.hasAlphaChannel(), qPrintable(ruta));
+        QCOMPARE(qAlpha(icono.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(icono.pixel(i.ancho - 1, i.alto - 1)), 0);
+        QCOMPARE(qAlpha(icono.pixel(i.ancho / 2, i.alto / 2)), 255);
+    }
+    QSet<QString> presentes;
+    QDirIterator it(QStringLiteral(":/iconos"));
+    while (it.hasNext())
+        presentes.insert(it.next());
+    QCOMPARE(nombrados, presentes);
+    QCOMPARE(tamanos, (QSet<int>{16, 22, 24, 32, 48, 64, 128, 256}));
 }
 
 // The catalogue names every built-in picture, with its real size.
@@ -288,7 +317,8 @@ void TestArte::soloFuentes()
     QCOMPARE(pintadas, QStringList());
     dibujos.sort();
     QCOMPARE(dibujos, QStringList({"1.svg", "2.svg", "3.svg", "4.svg", "5.svg", "6.svg", "7.svg",
-                                   "bicho.svg", "camarero.svg", "cavernicola.svg", "jugador.svg", "logo.svg"}));
+                                   "bicho.svg", "camarero.svg", "cavernicola.svg",
+                                   "es.trombulenco.ZarrapioWorld.svg", "jugador.svg", "logo.svg"}));
 }
 
 void TestArte::fondoLiso_data()

@@ -133,6 +133,34 @@ private slots:
         QCOMPARE(imagenEscena(app), escena4);
     }
 
+    // A saved game kept apart from the pictures: its folder is made by the
+    // first save, and loading reads exactly what saving wrote there.
+    void partidaEnLaCarpetaDelJugador()
+    {
+        Carpeta carpeta;
+        QTemporaryDir casa;
+        const QString ruta = casa.filePath(QStringLiteral("datos/zarrapio-world/partida"));
+        Aplicacion app(carpeta.ruta(), ruta);
+        Avisos avisos(app);
+        app.arrancar();
+        menu(app, "cargarpartida");
+        menu(app, "guardarpartida");
+        QFile fichero(ruta);
+        QVERIFY(fichero.open(QIODevice::ReadOnly));
+        QCOMPARE(fichero.readAll(), QByteArray("0\r\n1,0,0,0,0,0\r\n"));
+        fichero.close();
+        QCOMPARE(carpeta.partida(), QByteArray("(no hay)"));
+
+        QVERIFY(fichero.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        fichero.write("2\r\n\"Papel\"\r\n\"Mechero\"\r\n5,1,0,1,2,0\r\n");
+        fichero.close();
+        menu(app, "cargarpartida");
+        QCOMPARE(avisos.dichos, (QStringList{"Error: " + noSeCarga, "Aviso: Partida guardada."}));
+        QCOMPARE(objetosEnPantalla(app), (QStringList{"Papel", "Mechero"}));
+        QCOMPARE(app.juego().estado.pantalla, 5);
+        QVERIFY(app.empieza()->isVisible());
+    }
+
     void cargarSinFichero()
     {
         Carpeta carpeta;
