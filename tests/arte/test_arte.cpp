@@ -231,7 +231,7 @@ void TestArte::bmpDe24Bits()
 
 // The icon at every size the desktop asks for, each rendered at that size:
 // square, see-through outside its rounded corners, solid in the middle.
-void PruebaArte::iconos()
+void TestArte::iconos()
 {
     QSet<QString> nombrados;
     QSet<int> tamanos;

@@ -157,7 +157,7 @@ private slots:
         menu(app, "cargarpartida");
         QCOMPARE(avisos.dichos, (QStringList{"Error: " + noSeCarga, "Aviso: Partida guardada."}));
         QCOMPARE(objetosEnPantalla(app), (QStringList{"Papel", "Mechero"}));
-        QCOMPARE(app.juego().estado.pantalla, 5);
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 5);
         QVERIFY(app.empieza()->isVisible());
     }
 
