@@ -64,10 +64,16 @@ ventana() {
 titulo() { ventana "Zarrapio World" 577; }
 aventura() { ventana "Zarrapio World" 561; }
 
-teclas() {  # window, keys...
-  local w="$1"; shift
+visibles() { { xdotool search --onlyvisible --class zarrapio-world 2>/dev/null || true; } | wc -l; }
+
+# Opens a window's menu by its access key, waits for it, picks an item by its own.
+menu() {
+  local w="$1" abre="$2" elige="$3" antes
+  antes="$(visibles)"
   xdotool windowfocus --sync "$w"
-  for k in "$@"; do xdotool key --clearmodifiers "$k"; sleep 0.2; done
+  xdotool key --clearmodifiers "$abre"
+  for _ in $(seq 50); do [ "$(visibles)" -gt "$antes" ] && break; sleep 0.1; done
+  xdotool key --clearmodifiers "$elige"
 }
 
 # Every window carries the game's icon.
@@ -100,17 +106,18 @@ w="$(titulo)" || fallo "no aparece la ventana del título"
 con_icono "$w"
 
 # Save before playing: the fresh game, in the player's folder.
-teclas "$w" alt+p g
+menu "$w" alt+p g
 aviso="$(ventana Aviso '[0-9]*')" || fallo "guardar no dice \"Aviso\""
 con_icono "$aviso"
-teclas "$aviso" Return
+xdotool windowfocus --sync "$aviso"
+xdotool key --clearmodifiers Return
 printf '1\r\n"Mechero"\r\n1,0,0,0,0,0\r\n' | cmp - "$partida" || fallo "la partida guardada no es la esperada"
 [ -z "$(ls -A "$tmp/vacia")" ] || fallo "el juego escribió en la carpeta actual"
 
 # Load it back, then a game saved in each other scene.
 for n in 1 2 3 4 5 6 7; do
   printf '1\r\n"Mechero"\r\n%d,0,0,0,0,0\r\n' "$n" > "$partida"
-  teclas "$(titulo)" alt+p c
+  menu "$(titulo)" alt+p c
   ver_escena "$n"
   # "Menú" goes back to the title window.
   xdotool mousemove --window "$(aventura)" 488 296 click 1
@@ -118,7 +125,7 @@ for n in 1 2 3 4 5 6 7; do
 done
 
 # "&Salir" ends the game.
-teclas "$(titulo)" alt+j s
+menu "$(titulo)" alt+j s
 for _ in $(seq 50); do kill -0 "$juego" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$juego" 2>/dev/null; then kill "$juego"; fallo "\"Salir\" no termina el juego"; fi
 wait "$juego" || fallo "el juego terminó con error"

@@ -3,7 +3,6 @@
 #include "estilo.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
