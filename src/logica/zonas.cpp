@@ -1,5 +1,6 @@
 #include "zonas.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zw {
@@ -73,6 +74,93 @@ ZonaPulsada zonaPulsada(int escena, int x, int y)
         }
     }
     return hallada;
+}
+
+} // namespace zw
+
+namespace zw {
+
+namespace {
+
+using Grupo = std::vector<const Zona *>;
+
+// Splits `grupo` where no rectangle spans the gap along one axis, keeping the
+// pieces in order along that axis. One piece means no gap was found.
+std::vector<Grupo> cortar(Grupo grupo, bool enFilas)
+{
+    const auto desde = [enFilas](const Zona *z) { return enFilas ? z->clic.y1 : z->clic.x1; };
+    const auto hasta = [enFilas](const Zona *z) { return enFilas ? z->clic.y2 : z->clic.x2; };
+    std::stable_sort(grupo.begin(), grupo.end(),
+                     [&](const Zona *a, const Zona *b) { return desde(a) < desde(b); });
+    std::vector<Grupo> trozos;
+    int finTrozo = 0;
+    for (const Zona *z : grupo) {
+        if (trozos.empty() || desde(z) > finTrozo) {  // bounds are inside: touching is no gap
+            trozos.emplace_back();
+            finTrozo = hasta(z);
+        }
+        finTrozo = std::max(finTrozo, hasta(z));
+        trozos.back().push_back(z);
+    }
+    return trozos;
+}
+
+void leer(const Grupo &grupo, bool enFilas, bool otroEjeSinCorte, Grupo &orden)
+{
+    if (grupo.size() <= 1) {
+        orden.insert(orden.end(), grupo.begin(), grupo.end());
+        return;
+    }
+    const std::vector<Grupo> trozos = cortar(grupo, enFilas);
+    if (trozos.size() == 1) {
+        if (otroEjeSinCorte) {
+            // Overlapping both ways: top edges first, then left edges.
+            Grupo resto = grupo;
+            std::stable_sort(resto.begin(), resto.end(), [](const Zona *a, const Zona *b) {
+                return std::pair(a->clic.y1, a->clic.x1) < std::pair(b->clic.y1, b->clic.x1);
+            });
+            orden.insert(orden.end(), resto.begin(), resto.end());
+        } else {
+            leer(grupo, !enFilas, true, orden);
+        }
+        return;
+    }
+    for (const Grupo &trozo : trozos)
+        leer(trozo, !enFilas, false, orden);
+}
+
+} // namespace
+
+std::vector<const Zona *> zonasEnOrden(int escena)
+{
+    Grupo deLaEscena;
+    for (const Zona &z : tabla)
+        if (z.escena == escena)
+            deLaEscena.push_back(&z);
+    Grupo orden;
+    leer(deLaEscena, true, false, orden);
+    return orden;
+}
+
+Punto puntoDeClic(const Zona &zona)
+{
+    return {(zona.clic.x1 + zona.clic.x2) / 2, (zona.clic.y1 + zona.clic.y2) / 2};
+}
+
+QString nombreEscena(int escena)
+{
+    static const char *const nombres[] = {
+        "Escena 1: la calle delante del Disco-Pub",
+        "Escena 2: dentro del Disco-Pub",
+        "Escena 3: la calle de la alcantarilla",
+        "Escena 4: el callejón de la puerta a la Tierra",
+        "Escena 5: la calle delante del bar",
+        "Escena 6: dentro del bar",
+        "Escena 7: el rincón del vagabundo",
+    };
+    if (escena < 1 || escena > 7)
+        return {};
+    return QString::fromUtf8(nombres[escena - 1]);
 }
 
 } // namespace zw

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace zw {
 
@@ -36,5 +37,19 @@ struct ZonaPulsada {
 };
 // Click lookup: every hotspot is tested and a later hit replaces an earlier one.
 ZonaPulsada zonaPulsada(int escena, int x, int y);
+
+// The hotspots of a scene in reading order, the order the keyboard walks them:
+// the picture is cut into bands of rows where no hotspot crosses the gap, then
+// each band into columns, again and again, top to bottom and left to right.
+// Empty outside scenes 1-7.
+std::vector<const Zona *> zonasEnOrden(int escena);
+
+// A pixel inside the click rectangle of a hotspot that the click lookup maps to
+// that very hotspot: where a key press "clicks" it.
+struct Punto { int x, y; };
+Punto puntoDeClic(const Zona &zona);
+
+// What a screen reader calls each scene's picture; empty outside 1-7.
+QString nombreEscena(int escena);
 
 } // namespace zw

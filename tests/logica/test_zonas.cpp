@@ -1,6 +1,7 @@
 // The hotspot maps of the seven scenes.
 #include "zonas.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace zw;
@@ -108,6 +109,59 @@ private slots:
             ++porEscena[z.escena];
         }
         QCOMPARE(QList<int>(porEscena + 1, porEscena + 8), (QList<int>{5, 3, 4, 3, 3, 4, 4}));
+    }
+
+    // The keyboard walks each scene as a reader would: rows of the picture top
+    // to bottom, and within a row its columns left to right.
+    void ordenDeLectura_data()
+    {
+        QTest::addColumn<int>("escena");
+        QTest::addColumn<QStringList>("orden");
+        QTest::newRow("1") << 1 << QStringList{"ladrillo", "Ciudad", "puerta", "Callejón", "Calles"};
+        QTest::newRow("2") << 2 << QStringList{"salida", "Camarero", "Bicho"};
+        QTest::newRow("3") << 3 << QStringList{"Rinconcito", "Chicle Masticado", "Alcantarilla", "Calle"};
+        QTest::newRow("4") << 4 << QStringList{"Calle", "Puerta a la Tierra", "Vigilante"};
+        QTest::newRow("5") << 5 << QStringList{"Disco-Pub", "Taram-BAR Ramonín", "Vividor"};
+        QTest::newRow("6") << 6 << QStringList{"Camarero", "Bailaor", "Deprimido", "Salida"};
+        QTest::newRow("7") << 7 << QStringList{"Publicidad", "Agujero", "Vagabundo", "Ciudad"};
+        QTest::newRow("0") << 0 << QStringList{};
+        QTest::newRow("8") << 8 << QStringList{};
+    }
+    void ordenDeLectura()
+    {
+        QFETCH(int, escena);
+        QFETCH(QStringList, orden);
+        QStringList visto;
+        for (const Zona *z : zonasEnOrden(escena)) {
+            QCOMPARE(z->escena, escena);
+            visto << QString::fromUtf8(z->nombre);
+        }
+        QCOMPARE(visto, orden);
+    }
+
+    // A key "clicks" a hotspot at its point: the click and the hover lookups
+    // must both land on that hotspot, with its place mark.
+    void puntoDeClicDeCadaZona()
+    {
+        for (const Zona &z : zonas()) {
+            const Punto p = puntoDeClic(z);
+            const ZonaPulsada pulsada = zonaPulsada(z.escena, p.x, p.y);
+            QCOMPARE(pulsada.nombre, QString::fromUtf8(z.nombre));
+            QCOMPARE(pulsada.lugar, z.tipo == Tipo::Lugar);
+            QCOMPARE(zonaBajoRaton(z.escena, p.x, p.y), QString::fromUtf8(z.nombre));
+        }
+    }
+
+    void nombresDeEscena()
+    {
+        QSet<QString> vistos;
+        for (int n = 1; n <= 7; ++n) {
+            QVERIFY(nombreEscena(n).startsWith(QStringLiteral("Escena %1: ").arg(n)));
+            vistos.insert(nombreEscena(n));
+        }
+        QCOMPARE(vistos.size(), 7);
+        QVERIFY(nombreEscena(0).isEmpty());
+        QVERIFY(nombreEscena(8).isEmpty());
     }
 };
 
