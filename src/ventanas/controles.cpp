@@ -1,14 +1,40 @@
 #include "controles.h"
 
+#include "zonas.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace zw {
+
+namespace {
+
+// Space, Enter or the number pad's Enter, as a click.
+bool esPulsarTeclado(const QKeyEvent *e)
+{
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    return !e->isAutoRepeat() && mods == Qt::NoModifier
+           && (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter);
+}
+
+} // namespace
 
 Etiqueta::Etiqueta(QWidget *parent)
     : QLabel(parent)
 {
     setMouseTracking(true);
+    // Reached by Tab only: a click keeps the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Etiqueta::keyPressEvent(QKeyEvent *e)
+{
+    if (esPulsarTeclado(e))
+        pulsar();
+    else
+        QLabel::keyPressEvent(e);
 }
 
 void Etiqueta::mousePressEvent(QMouseEvent *e)
@@ -34,6 +60,7 @@ ImagenEscena::ImagenEscena(QWidget *parent)
     : QLabel(parent)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ImagenEscena::mousePressEvent(QMouseEvent *e)
@@ -43,7 +70,196 @@ void ImagenEscena::mousePressEvent(QMouseEvent *e)
 
 void ImagenEscena::mouseMoveEvent(QMouseEvent *e)
 {
-    emit movido(e->position().toPoint());
+    const QPoint p = e->position().toPoint();
+    const Zona *antes = zonaSenalada();
+    bajoRaton_ = nullptr;
+    for (const Zona *z : orden_)
+        if (z->rectRaton().contiene(p.x(), p.y()))
+            bajoRaton_ = z;
+    if (zonaSenalada() != antes)
+        avisarLectorDePantalla(false);
+    emit movido(p);
+}
+
+void ImagenEscena::ponerEscena(int escena)
+{
+    const bool otra = escena != escena_;
+    escena_ = escena;
+    orden_ = zonasEnOrden(escena);
+    senalada_ = -1;
+    bajoRaton_ = nullptr;
+    update();
+    if (otra && QAccessible::isActive()) {
+        QAccessibleEvent cambio(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&cambio);
+    }
+}
+
+const Zona *ImagenEscena::zonaConTeclado() const
+{
+    return senalada_ >= 0 ? orden_[size_t(senalada_)] : nullptr;
+}
+
+const Zona *ImagenEscena::zonaSenalada() const
+{
+    return senalada_ >= 0 ? zonaConTeclado() : bajoRaton_;
+}
+
+void ImagenEscena::senalar(int indice)
+{
+    if (indice < -1 || indice >= int(orden_.size()))
+        indice = -1;
+    if (indice == senalada_)
+        return;
+    senalada_ = indice;
+    update();
+    if (const Zona *z = zonaConTeclado()) {
+        emit senalada(QString::fromUtf8(z->nombre));
+        avisarLectorDePantalla(hasFocus());
+    }
+}
+
+void ImagenEscena::pulsarSenalada()
+{
+    if (const Zona *z = zonaConTeclado()) {
+        const Punto p = puntoDeClic(*z);
+        emit pulsado(QPoint(p.x, p.y));
+    }
+}
+
+void ImagenEscena::revelar(bool si)
+{
+    if (si != revelar_) {
+        revelar_ = si;
+        update();
+    }
+}
+
+// The reader hears the hotspot reached, as it hears the entry reached in a list.
+void ImagenEscena::avisarLectorDePantalla(bool foco)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface *imagen = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface *zona = imagen ? imagen->child(0) : nullptr;
+    if (!zona) {
+        QAccessibleEvent cambio(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&cambio);
+        return;
+    }
+    QAccessibleEvent nombre(zona, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nombre);
+    if (foco) {
+        QAccessibleEvent enfocada(zona, QAccessible::Focus);
+        QAccessible::updateAccessibility(&enfocada);
+    }
+}
+
+void ImagenEscena::keyPressEvent(QKeyEvent *e)
+{
+    const int n = int(orden_.size());
+    switch (e->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (n > 0)
+            senalar(senalada_ < 0 ? 0 : (senalada_ + 1) % n);
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        if (n > 0)
+            senalar(senalada_ < 0 ? n - 1 : (senalada_ + n - 1) % n);
+        return;
+    case Qt::Key_Home:
+        senalar(n > 0 ? 0 : -1);
+        return;
+    case Qt::Key_End:
+        senalar(n - 1);
+        return;
+    default:
+        break;
+    }
+    if (esPulsarTeclado(e))
+        pulsarSenalada();
+    else
+        QLabel::keyPressEvent(e);
+}
+
+// Tab walks the hotspots first and leaves the picture after the last one.
+bool ImagenEscena::focusNextPrevChild(bool next)
+{
+    const int n = int(orden_.size());
+    const int otra = senalada_ < 0 ? -1 : senalada_ + (next ? 1 : -1);
+    if (otra >= 0 && otra < n) {
+        senalar(otra);
+        return true;
+    }
+    return QLabel::focusNextPrevChild(next);
+}
+
+void ImagenEscena::focusInEvent(QFocusEvent *e)
+{
+    QLabel::focusInEvent(e);
+    if (senalada_ < 0 && !orden_.empty()) {
+        if (e->reason() == Qt::TabFocusReason)
+            senalar(0);
+        else if (e->reason() == Qt::BacktabFocusReason)
+            senalar(int(orden_.size()) - 1);
+    }
+}
+
+void ImagenEscena::focusOutEvent(QFocusEvent *e)
+{
+    QLabel::focusOutEvent(e);
+    // Another window taking the keys keeps the place; moving on inside this
+    // one takes the outline away.
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
+        senalar(-1);
+}
+
+void ImagenEscena::paintEvent(QPaintEvent *e)
+{
+    QLabel::paintEvent(e);
+    const Zona *conTeclado = zonaConTeclado();
+    if (!revelar_ && !conTeclado)
+        return;
+
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.scale(width() / double(ancho), height() / double(alto));
+    const auto caja = [](const Zona *z) {
+        return QRect(z->clic.x1, z->clic.y1, z->clic.x2 - z->clic.x1 + 1, z->clic.y2 - z->clic.y1 + 1);
+    };
+    // A dark line under a light one stays visible on every colour of the drawings.
+    const auto contorno = [&](const Zona *z, int grueso) {
+        const QRect r = caja(z);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, grueso + 2));
+        p.drawRect(r);
+        p.setPen(QPen(QColor(255, 215, 0), grueso));
+        p.drawRect(r);
+    };
+    if (revelar_) {
+        QFont letra = font();
+        letra.setPixelSize(11);
+        p.setFont(letra);
+        const QFontMetrics medidas(letra);
+        for (const Zona *z : orden_) {
+            contorno(z, 1);
+            const QString nombre = QString::fromUtf8(z->nombre);
+            QRect rotulo = medidas.boundingRect(nombre).adjusted(-2, -1, 2, 1);
+            const QRect r = caja(z);
+            // Above the hotspot where there is room, else just inside its top.
+            rotulo.moveTopLeft(QPoint(r.left(), r.top() - rotulo.height() - 1));
+            if (rotulo.top() < 0)
+                rotulo.moveTop(r.top() + 2);
+            rotulo.moveLeft(std::clamp(rotulo.left(), 0, std::max(0, ancho - rotulo.width())));
+            p.fillRect(rotulo, QColor(0, 0, 0, 200));
+            p.setPen(QColor(255, 215, 0));
+            p.drawText(rotulo, Qt::AlignCenter, nombre);
+        }
+    }
+    if (conTeclado)
+        contorno(conTeclado, 3);
 }
 
 ListaObjetos::ListaObjetos(QWidget *parent)
@@ -60,8 +276,24 @@ void ListaObjetos::mousePressEvent(QMouseEvent *e)
         emit elegida(row(entrada));
 }
 
+void ListaObjetos::focusInEvent(QFocusEvent *e)
+{
+    QListWidget::focusInEvent(e);
+    // The list makes its first entry current as the focus arrives, so the first
+    // arrow would go on to the second; with nothing chosen yet, nothing is current.
+    if (selectedItems().isEmpty() && currentRow() >= 0)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 void ListaObjetos::keyPressEvent(QKeyEvent *e)
 {
+    if (esPulsarTeclado(e)) {
+        if (currentRow() >= 0) {
+            setCurrentRow(currentRow());
+            emit elegida(currentRow());
+        }
+        return;
+    }
     const int antes = currentRow();
     QListWidget::keyPressEvent(e);
     if (currentRow() != antes && currentRow() >= 0)

@@ -1,5 +1,6 @@
 #include "conversacion.h"
 
+#include "accesible.h"
 #include "estilo.h"
 #include "ui_camarero.h"
 #include "ui_charrar1.h"
@@ -18,6 +19,8 @@ Conversacion::Conversacion(const Forma &forma, QWidget *parent)
     for (const Retrato &r : forma.retratos)
         ponerImagen(findChild<QLabel *>(QLatin1String(r.control)), QLatin1String(r.imagen));
     centrar(this);
+    // The focus starts where the tab order does, on the answer list.
+    findChild<QListWidget *>(QStringLiteral("List1"))->setFocus();
 
     for (const Pregunta &p : forma.preguntas) {
         QPushButton *boton = findChild<QPushButton *>(QLatin1String(p.boton));
@@ -40,6 +43,7 @@ void Conversacion::responder(const QStringList &lineas)
     auto lista = findChild<QListWidget *>(QStringLiteral("List1"));
     lista->clear();
     lista->addItems(lineas);
+    anunciar(lista, lineas.join(QLatin1Char(' ')));
 }
 
 std::unique_ptr<Conversacion> crearCharrar1()

@@ -77,6 +77,8 @@ Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
     connect(ui->Limpiar, &Etiqueta::clicked, &juego_, &Juego::limpiar);
     connect(ui->Label2, &Etiqueta::clicked, this, &Empieza::menu);
     connect(ui->Label6, &Etiqueta::clicked, this, &terminarPrograma);
+    prepararTeclado();
+    prepararLector();
 }
 
 void Empieza::conectarVerbos()
@@ -136,6 +138,7 @@ bool Empieza::cargarImagen(const QString &fichero)
     if (imagen.isNull())
         return false;
     ui->Image1->setPixmap(QPixmap::fromImage(imagen));
+    ui->Image1->ponerEscena(juego_.pantalla());
     return true;
 }
 
@@ -151,6 +154,7 @@ void Empieza::mostrarFalta(const QString &fichero)
     pintor.drawText(hueco.rect(), Qt::AlignCenter,
                     QStringLiteral("No encuentro el dibujo \"%1\".").arg(QDir(carpeta_).filePath(fichero)));
     ui->Image1->setPixmap(hueco);
+    ui->Image1->ponerEscena(juego_.pantalla());
 }
 
 Empieza::~Empieza() = default;

@@ -33,8 +33,14 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    bool eventFilter(QObject *objeto, QEvent *e) override;
 
 private:
+    // The keyboard and the screen reader (empieza_teclado.cpp).
+    void prepararTeclado();
+    void prepararLector();
+
     void conectarVerbos();
     void conectarJuego();
     // A scene change in play: its picture, or the card that says it is missing.

@@ -1,5 +1,6 @@
 #include "estilo.h"
 
+#include "accesible.h"
 #include "arte.h"
 
 #include <QCloseEvent>
@@ -76,6 +77,8 @@ void prepararVentana(QWidget *ventana, int ancho, int alto)
     ventana->setFont(fuenteDialogo());
     ventana->setFixedSize(ancho, alto);
     ventana->installEventFilter(new CierreTermina(ventana));
+    instalarAccesibilidad();
+    instalarMarcaFoco();
 }
 
 QIcon iconoDelJuego()

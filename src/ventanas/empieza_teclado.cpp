@@ -1,0 +1,91 @@
+// The adventure screen without a mouse: Tab order, the verbs' number keys, the
+// hotspots walked with the arrows, the reveal key; and what a reader hears.
+#include "empieza.h"
+#include "ui_empieza.h"
+
+#include "accesible.h"
+#include "juego.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QShortcut>
+
+namespace zw {
+
+void Empieza::prepararTeclado()
+{
+    // Screen order: the picture, the portrait and the column under it, then
+    // the bottom rows. It is the Tab order and, as the stacking order of
+    // these non-overlapping controls, the order a screen reader walks.
+    const QList<QWidget *> enPantalla = {
+        ui->Image1, ui->Image2,
+        ui->Hablar, ui->Mentir, ui->Coger, ui->Usar, ui->Mirar,
+        ui->objetos,
+        ui->Label6, ui->Label2, ui->Limpiar,
+        ui->acciones, ui->Label1, ui->muestra, ui->resultado,
+    };
+    QWidget *anterior = nullptr;
+    for (QWidget *w : enPantalla) {
+        w->raise();
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (anterior)
+            setTabOrder(anterior, w);
+        anterior = w;
+    }
+
+    // 1 to 5 choose the verbs in the order they stand, wherever the focus is.
+    const Etiqueta *verbos[] = {ui->Hablar, ui->Mentir, ui->Coger, ui->Usar, ui->Mirar};
+    int tecla = Qt::Key_1;
+    for (const Etiqueta *verbo : verbos) {
+        auto *atajo = new QShortcut(QKeySequence(tecla++), this);
+        connect(atajo, &QShortcut::activated, verbo, &Etiqueta::pulsar);
+    }
+
+    connect(ui->Image1, &ImagenEscena::senalada, ui->muestra, &QLabel::setText);
+    qApp->installEventFilter(this);
+}
+
+void Empieza::prepararLector()
+{
+    connect(&juego_, &Juego::resultadoCambiado, this, [this] {
+        anunciar(ui->resultado, juego_.resultado().join(QLatin1Char(' ')));
+    });
+    connect(&juego_, &Juego::accionesCambiadas, this, [this](const QString &linea) {
+        anunciar(ui->acciones, linea);
+    });
+    connect(ui->Image1, &ImagenEscena::movido, this, [this] {
+        if (ui->muestra->text() != ui->muestra->accessibleDescription())
+            anunciar(ui->muestra, ui->muestra->text());
+    });
+    connect(ui->Image1, &ImagenEscena::senalada, this, [this](const QString &nombre) {
+        anunciar(ui->muestra, nombre);
+    });
+}
+
+void Empieza::showEvent(QShowEvent *e)
+{
+    if (ui->Image1->escena() != juego_.pantalla())
+        ui->Image1->ponerEscena(juego_.pantalla());
+    QWidget::showEvent(e);
+}
+
+// The reveal key works wherever the focus is in this window, even in the
+// inventory, which would otherwise take a letter as a search.
+bool Empieza::eventFilter(QObject *objeto, QEvent *e)
+{
+    const bool tecla = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease;
+    if (tecla && objeto->isWidgetType() && static_cast<QWidget *>(objeto)->window() == this) {
+        const auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() == ImagenEscena::teclaRevelar && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!k->isAutoRepeat())
+                ui->Image1->revelar(e->type() == QEvent::KeyPress);
+            return true;
+        }
+    }
+    if (objeto == this && e->type() == QEvent::WindowDeactivate)
+        ui->Image1->revelar(false);  // the release may go to another window
+    return QWidget::eventFilter(objeto, e);
+}
+
+} // namespace zw
