@@ -4,7 +4,9 @@
 #include "zonas.h"
 
 #include <QAccessibleWidget>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QFocusFrame>
 #include <QMainWindow>
 #include <QMenu>
@@ -236,7 +238,34 @@ void seguirFoco(QWidget *, QWidget *ahora)
     marca->setWidget(ahora);
 }
 
+class IntroPulsa : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyPress) {
+            const auto *k = static_cast<QKeyEvent *>(e);
+            const bool intro = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+            if (intro && !k->isAutoRepeat() && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                static_cast<QAbstractButton *>(objeto)->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(objeto, e);
+    }
+};
+
 } // namespace
+
+void introPulsaBotones(QWidget *ventana)
+{
+    auto *filtro = new IntroPulsa(ventana);
+    for (QAbstractButton *b : ventana->findChildren<QAbstractButton *>())
+        b->installEventFilter(filtro);
+}
 
 void instalarAccesibilidad()
 {
@@ -257,9 +286,36 @@ void instalarMarcaFoco()
     QObject::connect(app, &QApplication::focusChanged, app, &seguirFoco);
 }
 
+namespace {
+OyenteLector oyente = nullptr;
+}
+
 void anunciar(QWidget *control, const QString &texto)
 {
-    control->setAccessibleDescription(texto);  // sends DescriptionChanged itself
+    control->setAccessibleDescription(texto);  // Qt sends DescriptionChanged itself
+    if (oyente) {
+        QAccessibleEvent cambio(control, QAccessible::DescriptionChanged);
+        oyente(&cambio);
+    }
+}
+
+void avisarLector(QAccessibleEvent *aviso)
+{
+    if (oyente)
+        oyente(aviso);
+    QAccessible::updateAccessibility(aviso);
+}
+
+bool lectorEscucha()
+{
+    return oyente || QAccessible::isActive();
+}
+
+OyenteLector ponerOyenteLector(OyenteLector nuevo)
+{
+    OyenteLector anterior = oyente;
+    oyente = nuevo;
+    return anterior;
 }
 
 } // namespace zw

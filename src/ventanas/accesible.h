@@ -1,5 +1,6 @@
 #pragma once
 
+class QAccessibleEvent;
 class QString;
 class QWidget;
 
@@ -15,8 +16,19 @@ void instalarAccesibilidad();
 // window of the game, drawn over the design's colours. Installed once.
 void instalarMarcaFoco();
 
+// Enter, as well as Space, presses the window's focused push button, as it
+// does on the desktop the game was designed for. For a window already set up.
+void introPulsaBotones(QWidget *ventana);
+
 // Tells the screen reader that `control`'s description now reads `texto`
 // (a new reply, a new action line).
 void anunciar(QWidget *control, const QString &texto);
+
+// Every notice the game itself sends a screen reader goes through here.
+// Qt passes them on only while a reader listens; a test may listen too.
+void avisarLector(QAccessibleEvent *aviso);
+bool lectorEscucha();
+using OyenteLector = void (*)(QAccessibleEvent *aviso);
+OyenteLector ponerOyenteLector(OyenteLector nuevo);
 
 } // namespace zw

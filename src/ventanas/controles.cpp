@@ -1,6 +1,9 @@
 #include "controles.h"
 
+#include "accesible.h"
 #include "zonas.h"
+
+#include <algorithm>
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -89,9 +92,9 @@ void ImagenEscena::ponerEscena(int escena)
     senalada_ = -1;
     bajoRaton_ = nullptr;
     update();
-    if (otra && QAccessible::isActive()) {
+    if (otra && lectorEscucha()) {
         QAccessibleEvent cambio(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&cambio);
+        avisarLector(&cambio);
     }
 }
 
@@ -138,20 +141,20 @@ void ImagenEscena::revelar(bool si)
 // The reader hears the hotspot reached, as it hears the entry reached in a list.
 void ImagenEscena::avisarLectorDePantalla(bool foco)
 {
-    if (!QAccessible::isActive())
+    if (!lectorEscucha())
         return;
     QAccessibleInterface *imagen = QAccessible::queryAccessibleInterface(this);
     QAccessibleInterface *zona = imagen ? imagen->child(0) : nullptr;
     if (!zona) {
         QAccessibleEvent cambio(this, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&cambio);
+        avisarLector(&cambio);
         return;
     }
     QAccessibleEvent nombre(zona, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nombre);
+    avisarLector(&nombre);
     if (foco) {
         QAccessibleEvent enfocada(zona, QAccessible::Focus);
-        QAccessible::updateAccessibility(&enfocada);
+        avisarLector(&enfocada);
     }
 }
 
@@ -293,6 +296,22 @@ void ListaObjetos::keyPressEvent(QKeyEvent *e)
             emit elegida(currentRow());
         }
         return;
+    }
+    // Control with the arrows moves the cursor without choosing, so a keyboard
+    // player can reach any entry and pick only that one with Space.
+    if (e->modifiers() == Qt::ControlModifier && count() > 0) {
+        int fila = -1;
+        switch (e->key()) {
+        case Qt::Key_Up: fila = std::max(0, currentRow() - 1); break;
+        case Qt::Key_Down: fila = currentRow() < 0 ? 0 : std::min(count() - 1, currentRow() + 1); break;
+        case Qt::Key_Home: fila = 0; break;
+        case Qt::Key_End: fila = count() - 1; break;
+        default: break;
+        }
+        if (fila >= 0) {
+            selectionModel()->setCurrentIndex(model()->index(fila, 0), QItemSelectionModel::NoUpdate);
+            return;
+        }
     }
     const int antes = currentRow();
     QListWidget::keyPressEvent(e);

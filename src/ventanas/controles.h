@@ -88,7 +88,8 @@ private:
 
 // The inventory list: reports a pick when the player selects an entry with the
 // mouse (the one already selected too) or moves the selection with the keys;
-// Space or Enter picks the entry under the cursor, as a click on it would.
+// Space or Enter picks the entry under the cursor, as a click on it would, and
+// Control with the arrows, Home or End moves the cursor without picking.
 // Filling the list, or the focus arriving, picks nothing, and the first arrow
 // key after the focus arrives lands on the first entry.
 class ListaObjetos : public QListWidget

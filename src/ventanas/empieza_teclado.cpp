@@ -33,6 +33,8 @@ void Empieza::prepararTeclado()
             setTabOrder(anterior, w);
         anterior = w;
     }
+    // The chain is a ring; where it starts is where the focus lands first.
+    ui->Image1->setFocus();
 
     // 1 to 5 choose the verbs in the order they stand, wherever the focus is.
     const Etiqueta *verbos[] = {ui->Hablar, ui->Mentir, ui->Coger, ui->Usar, ui->Mirar};

@@ -79,6 +79,7 @@ void prepararVentana(QWidget *ventana, int ancho, int alto)
     ventana->installEventFilter(new CierreTermina(ventana));
     instalarAccesibilidad();
     instalarMarcaFoco();
+    introPulsaBotones(ventana);
 }
 
 QIcon iconoDelJuego()

@@ -1,11 +1,14 @@
 #pragma once
 
 // What the window tests share: controls found by their names, the entries of
-// a list, and a program end that is counted instead of carried out.
+// a list, a program end that is counted instead of carried out, and the
+// player's keys, sent where a real keyboard would send them.
 
+#include <QApplication>
 #include <QListWidget>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 #include <QtGlobal>
 
@@ -30,6 +33,57 @@ inline QStringList textos(const QListWidget *lista)
     for (int i = 0; i < lista->count(); ++i)
         t << lista->item(i)->text();
     return t;
+}
+
+// The window manager's part: when the active window goes away, the window
+// left on top gets the keyboard.
+inline void activarVisible()
+{
+    QWidget *activa = QApplication::activeWindow();
+    if (activa && activa->isVisible())
+        return;
+    const auto ventanas = QApplication::topLevelWidgets();
+    for (auto it = ventanas.rbegin(); it != ventanas.rend(); ++it) {
+        QWidget *w = *it;
+        if (w->isVisible() && !w->objectName().isEmpty() && !w->inherits("QMenu")) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            // The platform may still count the window as focused from before it
+            // was hidden and then reports no change.
+            if (QApplication::activeWindow() != w)
+                QApplication::setActiveWindow(w);
+            QCOMPARE(QApplication::activeWindow(), w);
+            return;
+        }
+    }
+}
+
+// A key pressed and released where the keyboard is: the open menu, else the
+// control with the focus, else the active window.
+inline void tecla(int tecla, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    activarVisible();
+    QWidget *destino = QApplication::activePopupWidget();
+    if (!destino)
+        destino = QApplication::focusWidget();
+    if (!destino)
+        destino = QApplication::activeWindow();
+    QVERIFY2(destino, "no window has the keyboard");
+    QTest::keyClick(destino, Qt::Key(tecla), mods);
+}
+
+inline QString conFoco()
+{
+    QWidget *w = QApplication::focusWidget();
+    return w ? w->objectName() : QString();
+}
+
+// Tab until the control called `nombre` has the focus.
+inline bool tabulaHasta(const QString &nombre)
+{
+    for (int i = 0; i < 40 && conFoco() != nombre; ++i)
+        tecla(Qt::Key_Tab);
+    return conFoco() == nombre;
 }
 
 } // namespace prueba
