@@ -208,6 +208,13 @@ void ImagenEscena::focusInEvent(QFocusEvent *e)
         else if (e->reason() == Qt::BacktabFocusReason)
             senalar(int(orden_.size()) - 1);
     }
+    // Qt tells the reader about the picture taking the focus after this
+    // returns; the hotspot outlined inside it must come after that.
+    if (zonaConTeclado())
+        QMetaObject::invokeMethod(this, [this] {
+            if (hasFocus())
+                avisarLectorDePantalla(true);
+        }, Qt::QueuedConnection);
 }
 
 void ImagenEscena::focusOutEvent(QFocusEvent *e)
@@ -222,11 +229,17 @@ void ImagenEscena::focusOutEvent(QFocusEvent *e)
 void ImagenEscena::paintEvent(QPaintEvent *e)
 {
     QLabel::paintEvent(e);
+    QPainter p(this);
+    // The picture fills the window's corner, where the focus mark drawn
+    // around it would fall outside the window: it marks itself inside.
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(255, 215, 0), 2));
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
     const Zona *conTeclado = zonaConTeclado();
     if (!revelar_ && !conTeclado)
         return;
 
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.scale(width() / double(ancho), height() / double(alto));
     const auto caja = [](const Zona *z) {
@@ -281,11 +294,16 @@ void ListaObjetos::mousePressEvent(QMouseEvent *e)
 
 void ListaObjetos::focusInEvent(QFocusEvent *e)
 {
-    QListWidget::focusInEvent(e);
-    // The list makes its first entry current as the focus arrives, so the first
-    // arrow would go on to the second; with nothing chosen yet, nothing is current.
-    if (selectedItems().isEmpty() && currentRow() >= 0)
+    // The list would make its first entry current as the focus arrives, so the
+    // first arrow would go on to the second, and a reader would hear an entry
+    // nobody chose; with nothing chosen yet, nothing is current.
+    if (selectedItems().isEmpty()) {
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        QAbstractScrollArea::focusInEvent(e);
+        viewport()->update();
+        return;
+    }
+    QListWidget::focusInEvent(e);
 }
 
 void ListaObjetos::keyPressEvent(QKeyEvent *e)
