@@ -291,10 +291,11 @@ private slots:
 
         // The outline is drawn along the hotspot's rectangle and nowhere else.
         const QImage conContorno = imagen(app)->grab().toImage();
-        const QPoint esquina(z->clic.x1, z->clic.y1);
-        const QPoint dentro((z->clic.x1 + z->clic.x2) / 2, (z->clic.y1 + z->clic.y2) / 2);
-        QVERIFY(conContorno.pixel(esquina) != sinContorno.pixel(esquina));
-        QCOMPARE(conContorno.pixel(dentro), sinContorno.pixel(dentro));
+        const QPoint centro((z->clic.x1 + z->clic.x2) / 2, (z->clic.y1 + z->clic.y2) / 2);
+        const QPoint bordeIzquierdo(z->clic.x1 + 1, centro.y()), bordeSuperior(centro.x(), z->clic.y1 + 1);
+        QVERIFY(conContorno.pixel(bordeIzquierdo) != sinContorno.pixel(bordeIzquierdo));
+        QVERIFY(conContorno.pixel(bordeSuperior) != sinContorno.pixel(bordeSuperior));
+        QCOMPARE(conContorno.pixel(centro), sinContorno.pixel(centro));
 
         app.juego().pulsarVerbo(Verbo::Usar);
         prueba::tecla(Qt::Key_Space);
