@@ -55,13 +55,19 @@ std::span<const Zona> zonas()
     return tabla;
 }
 
-QString zonaBajoRaton(int escena, int x, int y)
+const Zona *zonaEnRaton(int escena, int x, int y)
 {
-    QString nombre;
+    const Zona *hallada = nullptr;
     for (const Zona &z : tabla)
         if (z.escena == escena && z.rectRaton().contiene(x, y))
-            nombre = QString::fromUtf8(z.nombre);
-    return nombre;
+            hallada = &z;
+    return hallada;
+}
+
+QString zonaBajoRaton(int escena, int x, int y)
+{
+    const Zona *z = zonaEnRaton(escena, x, y);
+    return z ? QString::fromUtf8(z->nombre) : QString();
 }
 
 ZonaPulsada zonaPulsada(int escena, int x, int y)

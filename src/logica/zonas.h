@@ -30,6 +30,7 @@ std::span<const Zona> zonas();
 
 // Name under the pointer for hovering; empty outside every hotspot or scene.
 QString zonaBajoRaton(int escena, int x, int y);
+const Zona *zonaEnRaton(int escena, int x, int y);  // the same hotspot, or null
 
 struct ZonaPulsada {
     QString nombre;    // empty when the click hit nothing

@@ -75,10 +75,7 @@ void ImagenEscena::mouseMoveEvent(QMouseEvent *e)
 {
     const QPoint p = e->position().toPoint();
     const Zona *antes = zonaSenalada();
-    bajoRaton_ = nullptr;
-    for (const Zona *z : orden_)
-        if (z->rectRaton().contiene(p.x(), p.y()))
-            bajoRaton_ = z;
+    bajoRaton_ = zonaEnRaton(escena_, p.x(), p.y());
     if (zonaSenalada() != antes)
         avisarLectorDePantalla(false);
     emit movido(p);
