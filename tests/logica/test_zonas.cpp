@@ -1,7 +1,6 @@
 // The hotspot maps of the seven scenes.
 #include "zonas.h"
 
-#include <QSet>
 #include <QTest>
 
 using namespace zw;
@@ -150,18 +149,6 @@ private slots:
             QCOMPARE(pulsada.lugar, z.tipo == Tipo::Lugar);
             QCOMPARE(zonaBajoRaton(z.escena, p.x, p.y), QString::fromUtf8(z.nombre));
         }
-    }
-
-    void nombresDeEscena()
-    {
-        QSet<QString> vistos;
-        for (int n = 1; n <= 7; ++n) {
-            QVERIFY(nombreEscena(n).startsWith(QStringLiteral("Escena %1: ").arg(n)));
-            vistos.insert(nombreEscena(n));
-        }
-        QCOMPARE(vistos.size(), 7);
-        QVERIFY(nombreEscena(0).isEmpty());
-        QVERIFY(nombreEscena(8).isEmpty());
     }
 };
 
