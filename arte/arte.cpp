@@ -1,5 +1,8 @@
 #include "arte.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <array>
 
 namespace zw {
@@ -39,6 +42,25 @@ std::span<const ImagenIncorporada> imagenesIncorporadas()
 std::span<const ImagenIncorporada> iconos()
 {
     return tablaIconos;
+}
+
+extern const char *const huellasEscenas[7];
+
+QString dibujoDeEscena(const QString &fichero)
+{
+    const QFileInfo info(fichero);
+    bool numero = false;
+    const int n = info.completeBaseName().toInt(&numero);
+    if (!numero || n < 1 || n > 7 || info.suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) != 0)
+        return {};
+    QFile f(fichero);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash huella(QCryptographicHash::Sha256);
+    huella.addData(&f);
+    if (huella.result().toHex() != QByteArrayView(huellasEscenas[n - 1]))
+        return {};
+    return QStringLiteral(":/dibujos/escena%1.svg").arg(n);
 }
 
 } // namespace zw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <span>
 
 namespace zw {
@@ -15,5 +16,10 @@ std::span<const ImagenIncorporada> imagenesIncorporadas();
 
 // The game's icon at every size it is rendered in, for the windows.
 std::span<const ImagenIncorporada> iconos();
+
+// The drawing (":/dibujos/escenaN.svg") a scene picture file was built from,
+// when the file is still byte for byte the build's graficos/N.jpg; otherwise
+// (the player replaced it, or it is no scene) an empty string.
+QString dibujoDeEscena(const QString &fichero);
 
 } // namespace zw

@@ -3,16 +3,16 @@
 set(ZW_ARTE_SVG ${PROJECT_SOURCE_DIR}/arte)
 set(ZW_GRAFICOS ${PROJECT_BINARY_DIR}/graficos)
 
-# zw_pintar_svg(<drawing> <picture> <width> <height>): renders one drawing
-# again whenever it changes; the picture's extension chooses JPEG, BMP or,
-# for an icon, PNG.
+# zw_pintar_svg(<drawing> <picture> <width> <height> [<times>]): renders one
+# drawing again whenever it changes; the picture's extension chooses JPEG, BMP
+# or, for an icon, PNG; <times> a denser picture of the same drawing.
 # The painter needs no window system, and under the sanitizers it must not
 # fail the build over the allocations Qt keeps until exit.
 function(zw_pintar_svg svg salida ancho alto)
     add_custom_command(
         OUTPUT ${salida}
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-                $<TARGET_FILE:zw_pintar> ${svg} ${salida} ${ancho} ${alto}
+                $<TARGET_FILE:zw_pintar> ${svg} ${salida} ${ancho} ${alto} ${ARGN}
         DEPENDS ${svg} zw_pintar
         COMMENT "Pintando ${salida}"
         VERBATIM)

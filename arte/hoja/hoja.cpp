@@ -1,4 +1,4 @@
-// zw_hoja <folder>
+// zw_hoja <folder> [<zoom>]
 //
 // The contact sheet: writes into <folder> one PNG per picture of the game, so
 // a person can look at all of them at once: every scene as the game shows it,
@@ -7,7 +7,8 @@
 //
 // Each picture is a "lámina": a file name and a function that paints it. To
 // add another picture, push one more lámina in laminas(). Windows are grabbed
-// without being on the screen.
+// without being on the screen, at the zoom given (×1 unless told), and at the
+// screen density QT_SCALE_FACTOR sets.
 
 #include "aplicacion.h"
 #include "arte.h"
@@ -15,6 +16,7 @@
 #include "presentacion.h"
 #include "acerca.h"
 #include "conversacion.h"
+#include "escala.h"
 #include "final.h"
 #include "zonas.h"
 
@@ -161,8 +163,9 @@ int main(int argc, char *argv[])
     // Widgets, not only images: windows can be photographed here too.
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "uso: zw_hoja carpeta\n");
+    const double zoom = args.size() == 3 ? args.at(2).toDouble() : 1.0;
+    if (args.size() < 2 || args.size() > 3 || !zw::escala::esPaso(zoom)) {
+        std::fprintf(stderr, "uso: zw_hoja carpeta [1|1.5|2|3|4]\n");
         return 2;
     }
     const QDir carpeta(args.at(1));
@@ -173,6 +176,7 @@ int main(int argc, char *argv[])
 
     int fallos = 0;
     zw::Aplicacion aplicacion(carpetaGraficos);
+    zw::escala::ponerZoom(zoom);
     std::vector<std::pair<QString, QImage>> pintadas;
     for (const Lamina &lamina : laminas(aplicacion)) {
         const QImage imagen = lamina.pintar();

@@ -1,12 +1,13 @@
-// zw_pintar <drawing.svg> <picture> <width> <height>
+// zw_pintar <drawing.svg> <picture> <width> <height> [<times>]
 //
 // Renders one SVG drawing of arte/ into the picture the game reads: JPEG for
 // ".jpg", 24-bit BMP for ".bmp". The drawing's own size must be the picture's,
 // because its coordinates are the picture's pixels (the hotspot rectangles are
-// measured in them). A ".png" is an icon: drawn once and rendered at every
-// size the desktop asks for, so it is scaled, over a transparent background.
-// Any warning of the SVG renderer fails the build, so a drawing never silently
-// loses a part Qt cannot paint.
+// measured in them); <times> (2 or 3) renders it that many times denser, for a
+// screen as dense (the "N@2x.jpg" beside "N.jpg"). A ".png" is an icon: drawn
+// once and rendered at every size the desktop asks for, so it is scaled, over
+// a transparent background. Any warning of the SVG renderer fails the build,
+// so a drawing never silently loses a part Qt cannot paint.
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,8 +43,8 @@ int main(int argc, char *argv[])
     // Text needs the font database, which needs a GUI application.
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 5)
-        return fallo(QStringLiteral("uso: zw_pintar dibujo.svg imagen.jpg|imagen.bmp|icono.png ancho alto"));
+    if (args.size() != 5 && args.size() != 6)
+        return fallo(QStringLiteral("uso: zw_pintar dibujo.svg imagen.jpg|imagen.bmp|icono.png ancho alto [veces]"));
 
     const QString dibujo = args.at(1);
     const QString salida = args.at(2);
@@ -51,6 +52,10 @@ int main(int argc, char *argv[])
     const QSize tam(args.at(3).toInt(&anchoBien), args.at(4).toInt(&altoBien));
     if (!anchoBien || !altoBien || tam.isEmpty())
         return fallo(QStringLiteral("tamaño no válido: %1 x %2").arg(args.at(3), args.at(4)));
+    bool vecesBien = true;
+    const int veces = args.size() == 6 ? args.at(5).toInt(&vecesBien) : 1;
+    if (!vecesBien || veces < 1 || veces > 4)
+        return fallo(QStringLiteral("densidad no válida: %1").arg(args.at(5)));
 
     const QString formato = QFileInfo(salida).suffix().toLower();
     if (formato != u"jpg" && formato != u"bmp" && formato != u"png")
@@ -70,13 +75,13 @@ int main(int argc, char *argv[])
 
     // White under a picture: a forgotten background shows up as a hole. An
     // icon keeps its own shape.
-    QImage imagen(tam, icono ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage imagen(tam * veces, icono ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     imagen.fill(icono ? Qt::transparent : Qt::white);
     {
         QPainter pintor(&imagen);
         pintor.setRenderHint(QPainter::Antialiasing);
         pintor.setRenderHint(QPainter::TextAntialiasing);
-        svg.render(&pintor, QRectF(QPointF(0, 0), QSizeF(tam)));
+        svg.render(&pintor, QRectF(QPointF(0, 0), QSizeF(tam * veces)));
     }
     if (quejas > 0)
         return fallo(QStringLiteral("%1: el dibujo tiene partes que no se pueden pintar").arg(dibujo));

@@ -4,6 +4,7 @@
 #include "carpetas.h"
 #include "conversacion.h"
 #include "empieza.h"
+#include "escala.h"
 #include "estilo.h"
 #include "final.h"
 #include "partida.h"
@@ -71,8 +72,9 @@ void Aplicacion::conectarJuego()
 
 Aplicacion::~Aplicacion() = default;
 
-void Aplicacion::arrancar()
+void Aplicacion::arrancar(double zoom)
 {
+    escala::ponerZoom(zoom);
     juego_.estado[Palabra::pantalla] = 1;
     centrar(presentacion_.get());
     presentacion_->show();

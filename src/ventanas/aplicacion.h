@@ -29,8 +29,9 @@ public:
                         const QString &rutaPartida = QString());
     ~Aplicacion() override;
 
-    // Program start: the title window appears, the adventure waits in scene 1.
-    void arrancar();
+    // Program start: the title window appears at the given zoom (a step of
+    // escala::pasos()), the adventure waits in scene 1.
+    void arrancar(double zoom = 1.0);
 
     Juego &juego() { return juego_; }
     Presentacion *presentacion() const { return presentacion_.get(); }

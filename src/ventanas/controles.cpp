@@ -1,14 +1,20 @@
 #include "controles.h"
 
 #include "accesible.h"
+#include "escenas.h"
+#include "estilo.h"
+#include "imagenes.h"
 #include "zonas.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAccessible>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace zw {
 
@@ -68,12 +74,12 @@ ImagenEscena::ImagenEscena(QWidget *parent)
 
 void ImagenEscena::mousePressEvent(QMouseEvent *e)
 {
-    emit pulsado(e->position().toPoint());
+    emit pulsado(aDiseno(e->position()));
 }
 
 void ImagenEscena::mouseMoveEvent(QMouseEvent *e)
 {
-    const QPoint p = e->position().toPoint();
+    const QPoint p = aDiseno(e->position());
     const Zona *antes = zonaSenalada();
     bajoRaton_ = zonaEnRaton(escena_, p.x(), p.y());
     if (zonaSenalada() != antes)
@@ -238,7 +244,7 @@ void ImagenEscena::paintEvent(QPaintEvent *e)
         return;
 
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.scale(width() / double(ancho), height() / double(alto));
+    p.setWorldTransform(deDiseno(), true);
     const auto caja = [](const Zona *z) {
         return QRect(z->clic.x1, z->clic.y1, z->clic.x2 - z->clic.x1 + 1, z->clic.y2 - z->clic.y1 + 1);
     };
@@ -273,6 +279,175 @@ void ImagenEscena::paintEvent(QPaintEvent *e)
     }
     if (conTeclado)
         contorno(conTeclado, 3);
+}
+
+// How many of this control's points a design pixel measures. The width is
+// the design's times the zoom exactly (the height may be rounded).
+double ImagenEscena::factor() const
+{
+    return std::max(1, width()) / double(ancho);
+}
+
+// A design pixel covers a whole cell of the control's points, so a point maps
+// to the pixel it lies in; the control's edge stays on the last pixel.
+QPoint ImagenEscena::aDiseno(QPointF punto) const
+{
+    const double x = std::floor(punto.x() / factor()), y = std::floor(punto.y() / factor());
+    return QPoint(std::clamp(int(x), 0, ancho - 1), std::clamp(int(y), 0, alto - 1));
+}
+
+QTransform ImagenEscena::deDiseno() const
+{
+    return QTransform::fromScale(factor(), factor());
+}
+
+bool ImagenEscena::mostrarFichero(const QString &ruta)
+{
+    const QList<imagenes::Fuente> fuentes = imagenes::fuentesDe(ruta);
+    if (!isVisible()) {
+        // Drawn when shown; until then it is enough to know it can be read.
+        if (std::none_of(fuentes.begin(), fuentes.end(), imagenes::legible))
+            return false;
+        fuentes_ = fuentes;
+        aviso_.clear();
+        pendiente_ = true;
+        adelantarPendiente();
+        return true;
+    }
+    const QPixmap imagen = pintar(fuentes);
+    if (imagen.isNull())
+        return false;
+    fuentes_ = fuentes;
+    aviso_.clear();
+    pendiente_ = false;
+    setPixmap(imagen);
+    adelantar();
+    return true;
+}
+
+void ImagenEscena::mostrarAviso(const QString &texto)
+{
+    aviso_ = texto;
+    fuentes_.clear();
+    redibujar();
+}
+
+QSize ImagenEscena::tamFisico() const
+{
+    return (QSizeF(size()) * devicePixelRatioF()).toSize();
+}
+
+// The picture at this control's size in the screen's pixels, from the first
+// of the sources that can be read. Null when none can.
+QPixmap ImagenEscena::pintar(const QList<imagenes::Fuente> &fuentes) const
+{
+    const QSize fisico = tamFisico();
+    for (const imagenes::Fuente &f : imagenes::ordenPara(fuentes, fisico)) {
+        const QString clave = imagenes::clave(f, fisico);
+        QPixmap hecho;
+        if (!QPixmapCache::find(clave, &hecho)) {
+            const QImage imagen = imagenes::leer(f, fisico);
+            if (imagen.isNull())
+                continue;
+            hecho = QPixmap::fromImage(imagen);
+            hecho.setDevicePixelRatio(devicePixelRatioF());
+            QPixmapCache::insert(clave, hecho);
+        }
+        hecho.setDevicePixelRatio(devicePixelRatioF()); // copies only if the screen changed
+        return hecho;
+    }
+    return {};
+}
+
+void ImagenEscena::adelantarPendiente()
+{
+    if (pendiente_ && aviso_.isEmpty())
+        adelanto_.pedir(imagenes::ordenPara(fuentes_, tamFisico()), tamFisico(), devicePixelRatioF());
+}
+
+void ImagenEscena::adelantarDesde(const QString &carpeta)
+{
+    carpetaEscenas_ = carpeta;
+    adelantar();
+}
+
+// Started a moment after the picture is shown, so as not to slow its paint.
+void ImagenEscena::adelantar()
+{
+    if (!carpetaEscenas_.isEmpty() && isVisible() && !reloj_.isActive())
+        reloj_.start(200, this);
+}
+
+// The scenes of the folder, drawn at this size on a worker while the player
+// looks at one, so a change of scene only has to show them. Only while a few
+// of them fit the cache; larger ones are drawn when needed.
+void ImagenEscena::timerEvent(QTimerEvent *e)
+{
+    if (e->timerId() != reloj_.timerId())
+        return QLabel::timerEvent(e);
+    reloj_.stop();
+    if (!isVisible())
+        return;
+    const QSize fisico = tamFisico();
+    const qint64 bytes = qint64(fisico.width()) * fisico.height() * 4;
+    constexpr qint64 maximo = 16 * 1024 * 1024;
+    if (bytes > maximo)
+        return;
+    const QString carpeta = carpetaEscenas_;
+    if (std::exchange(adelantado_, carpeta + QStringLiteral("|%1x%2").arg(fisico.width()).arg(fisico.height())) == adelantado_)
+        return;
+    for (int n = primeraEscena; n <= ultimaEscena; ++n)
+        if (const QString ruta = buscarFichero(carpeta, ficheroEscena(n)); !ruta.isEmpty())
+            adelanto_.pedir(imagenes::ordenPara(imagenes::fuentesDe(ruta), fisico), fisico, devicePixelRatioF());
+}
+
+ImagenEscena::~ImagenEscena() = default;
+
+// A scene whose picture is missing stays playable, so the card is drawn at the
+// picture's size, its text in the design's pixels.
+void ImagenEscena::redibujar()
+{
+    if (!isVisible()) {
+        pendiente_ = true;
+        return;
+    }
+    pendiente_ = false;
+    if (aviso_.isEmpty()) {
+        const QPixmap imagen = pintar(fuentes_);
+        if (!imagen.isNull())
+            setPixmap(imagen);
+        return;
+    }
+    const double ratio = devicePixelRatioF();
+    QPixmap hueco((QSizeF(size()) * ratio).toSize());
+    hueco.setDevicePixelRatio(ratio);
+    hueco.fill(QColor(40, 40, 40));
+    QPainter pintor(&hueco);
+    pintor.setTransform(deDiseno());
+    pintor.setPen(Qt::white);
+    pintor.setFont(fuenteDialogo());
+    pintor.drawText(QRect(0, 0, ancho, alto), Qt::AlignCenter, aviso_);
+    pintor.end();
+    setPixmap(hueco);
+}
+
+void ImagenEscena::resizeEvent(QResizeEvent *e)
+{
+    QLabel::resizeEvent(e);
+    if (!fuentes_.isEmpty() || !aviso_.isEmpty())
+        redibujar();
+    adelantar();
+}
+
+bool ImagenEscena::event(QEvent *e)
+{
+    // Moved to a screen of another density, or shown for the first time on one.
+    if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show) {
+        if (pendiente_ || (!pixmap().isNull() && pixmap().devicePixelRatio() != devicePixelRatioF()))
+            redibujar();
+        adelantar();
+    }
+    return QLabel::event(e);
 }
 
 ListaObjetos::ListaObjetos(QWidget *parent)

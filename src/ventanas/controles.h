@@ -1,5 +1,8 @@
 #pragma once
 
+#include "imagenes.h"
+
+#include <QBasicTimer>
 #include <QLabel>
 #include <QListWidget>
 
@@ -34,7 +37,9 @@ private:
     bool pulsada_ = false;
 };
 
-// The scene picture: reports pointer moves and button presses in its own pixels.
+// The scene picture: reports pointer moves and button presses in the design's
+// pixels, the ones the hotspot maps are measured in, at every zoom and screen
+// density; and draws its picture for its size and the screen's density.
 // With the focus, the arrow keys (and Tab, until the last one) walk an outline
 // over the scene's hotspots in reading order and Space or Enter presses on the
 // one outlined; while the reveal key is held every hotspot is outlined and named.
@@ -45,6 +50,29 @@ class ImagenEscena : public QLabel
 
 public:
     explicit ImagenEscena(QWidget *parent = nullptr);
+    ~ImagenEscena() override;
+
+    // Shows a picture file, or a drawing built into the program (":/...svg").
+    // A file "N.jpg" may have denser versions beside it, "N@2x.jpg" and
+    // "N@3x.jpg" (any letter case); the least dense one that is sharp enough
+    // for the screen is used, unless it is older than "N.jpg" (the player
+    // replaced that picture). Where the screen needs more than all of them,
+    // a scene picture still the build's own is drawn from its drawing. False
+    // when nothing can be read: the picture shown then stays as it was.
+    bool mostrarFichero(const QString &ruta);
+    // Shows a message on a dark card instead of a picture.
+    void mostrarAviso(const QString &texto);
+    // The folder whose scene pictures ("1.jpg"...) are drawn ahead, at the
+    // size shown, while the control is visible.
+    void adelantarDesde(const QString &carpeta);
+    // While hidden, the picture it will show is drawn ahead on a worker.
+    void adelantarPendiente();
+
+    // The one mapping from this control's points to design pixels:
+    // 0 <= x < ancho, 0 <= y < alto.
+    QPoint aDiseno(QPointF punto) const;
+    // Design pixels to this control's points, for drawing over the picture.
+    QTransform deDiseno() const;
 
     // The scene whose hotspots the keys walk; a new scene drops the outline.
     void ponerEscena(int escena);
@@ -59,7 +87,7 @@ public:
     void revelar(bool si);
     bool revelando() const { return revelar_; }
 
-    static constexpr int ancho = 372, alto = 303;  // design pixels
+    static constexpr int ancho = 372, alto = 303;  // design pixels, the size every scene is designed at
     static constexpr Qt::Key teclaRevelar = Qt::Key_Z;
 
 signals:
@@ -75,15 +103,30 @@ protected:
     void focusOutEvent(QFocusEvent *e) override;
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    bool event(QEvent *e) override;
+    void timerEvent(QTimerEvent *e) override;
 
 private:
     void avisarLectorDePantalla(bool foco);
+    double factor() const;
+    QSize tamFisico() const;
+    QPixmap pintar(const QList<imagenes::Fuente> &fuentes) const;
+    void redibujar();
+    void adelantar();
 
     int escena_ = 0;
     std::vector<const Zona *> orden_;
     int senalada_ = -1;
     const Zona *bajoRaton_ = nullptr;
     bool revelar_ = false;
+    QList<imagenes::Fuente> fuentes_;
+    QString aviso_;
+    bool pendiente_ = false; // to be drawn when shown
+    imagenes::Adelanto adelanto_;
+    QString carpetaEscenas_;
+    QBasicTimer reloj_;
+    QString adelantado_; // the folder and size last drawn ahead for
 };
 
 // The inventory list: reports a pick when the player selects an entry with the

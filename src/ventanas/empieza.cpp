@@ -1,6 +1,7 @@
 #include "empieza.h"
 #include "ui_empieza.h"
 
+#include "escala.h"
 #include "escenas.h"
 #include "estilo.h"
 #include "juego.h"
@@ -8,9 +9,7 @@
 
 #include <QAbstractItemView>
 #include <QDir>
-#include <QImageReader>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace zw {
 
@@ -56,6 +55,10 @@ Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
 {
     ui->setupUi(this);
     prepararVentana(this, 561, 387);
+    escala::permitirPantallaCompleta(this);
+    // The first scene built into the program, drawn for the screen.
+    ui->Image1->mostrarFichero(QStringLiteral(":/dibujos/escena1.svg"));
+    ui->Image1->adelantarDesde(carpeta_);
     pintar(this, ColorSistema::TextoMenu);
     for (QLabel *l : std::initializer_list<QLabel *>{ui->Label6, ui->Limpiar, ui->Label1, ui->Label2})
         pintar(l, ColorSistema::TextoBoton, ColorSistema::TextoResaltado);
@@ -133,11 +136,8 @@ bool Empieza::cargarImagen(const QString &fichero)
     const QString ruta = buscarFichero(carpeta_, fichero);
     if (ruta.isEmpty())
         return false;
-    QImageReader lector(ruta);
-    const QImage imagen = lector.read();
-    if (imagen.isNull())
+    if (!ui->Image1->mostrarFichero(ruta))
         return false;
-    ui->Image1->setPixmap(QPixmap::fromImage(imagen));
     ui->Image1->ponerEscena(juego_.pantalla());
     return true;
 }
@@ -146,14 +146,7 @@ bool Empieza::cargarImagen(const QString &fichero)
 // and the player is told which drawing is gone instead of seeing the old scene.
 void Empieza::mostrarFalta(const QString &fichero)
 {
-    QPixmap hueco(ui->Image1->size());
-    hueco.fill(QColor(40, 40, 40));
-    QPainter pintor(&hueco);
-    pintor.setPen(Qt::white);
-    pintor.setFont(fuenteDialogo());
-    pintor.drawText(hueco.rect(), Qt::AlignCenter,
-                    QStringLiteral("No encuentro el dibujo \"%1\".").arg(QDir(carpeta_).filePath(fichero)));
-    ui->Image1->setPixmap(hueco);
+    ui->Image1->mostrarAviso(QStringLiteral("No encuentro el dibujo \"%1\".").arg(QDir(carpeta_).filePath(fichero)));
     ui->Image1->ponerEscena(juego_.pantalla());
 }
 

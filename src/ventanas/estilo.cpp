@@ -2,6 +2,7 @@
 
 #include "accesible.h"
 #include "arte.h"
+#include "escala.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -80,6 +81,7 @@ void prepararVentana(QWidget *ventana, int ancho, int alto)
     instalarAccesibilidad();
     instalarMarcaFoco();
     introPulsaBotones(ventana);
+    escala::registrar(ventana);
 }
 
 QIcon iconoDelJuego()

@@ -1,5 +1,6 @@
 #include "apoyo.h"
 #include "conversacion.h"
+#include "escala.h"
 #include "estilo.h"
 #include "final.h"
 
@@ -77,7 +78,11 @@ private slots:
         finales = 0;
         anterior = zw::ponerManejadorFin(contarFin);
     }
-    void cleanup() { zw::ponerManejadorFin(anterior); }
+    void cleanup()
+    {
+        zw::ponerManejadorFin(anterior);
+        zw::escala::ponerZoom(1);
+    }
 
     void ventanas_data()
     {
@@ -221,15 +226,20 @@ private slots:
     {
         QTest::addColumn<QString>("ventana");
         QTest::addColumn<int>("captions");
-        QTest::newRow("charrar1") << "charrar1" << 11;
-        QTest::newRow("Camarero") << "Camarero" << 7;
-        QTest::newRow("Final") << "Final" << 7;
+        QTest::addColumn<double>("zoom");
+        for (double zoom : zw::escala::pasos()) {
+            QTest::addRow("charrar1 x%g", zoom) << "charrar1" << 11 << zoom;
+            QTest::addRow("Camarero x%g", zoom) << "Camarero" << 7 << zoom;
+            QTest::addRow("Final x%g", zoom) << "Final" << 7 << zoom;
+        }
     }
     void textosCaben()
     {
         QFETCH(QString, ventana);
         QFETCH(int, captions);
+        QFETCH(double, zoom);
         auto w = crear(ventana);
+        zw::escala::ponerZoom(zoom);
         int revisados = 0;
         for (const QLabel *etiqueta : w->findChildren<QLabel *>()) {
             if (etiqueta->text().isEmpty())

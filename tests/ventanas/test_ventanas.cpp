@@ -4,6 +4,7 @@
 #include "apoyo.h"
 #include "conversacion.h"
 #include "empieza.h"
+#include "escala.h"
 #include "estilo.h"
 #include "final.h"
 #include "presentacion.h"
@@ -47,6 +48,13 @@ void activar(QWidget *ventana)
     QVERIFY(QTest::qWaitForWindowActive(ventana));
 }
 
+void filasDeZoom()
+{
+    QTest::addColumn<double>("zoom");
+    for (double zoom : escala::pasos())
+        QTest::addRow("x%g", zoom) << zoom;
+}
+
 QColor colorTexto(QWidget *w)
 {
     return w->palette().color(QPalette::WindowText);
@@ -66,7 +74,11 @@ private slots:
         finales = 0;
         anterior = ponerManejadorFin(contarFin);
     }
-    void cleanup() { ponerManejadorFin(anterior); }
+    void cleanup()
+    {
+        ponerManejadorFin(anterior);
+        escala::ponerZoom(1);
+    }
 
     void arrancaEnLaPresentacion()
     {
@@ -176,10 +188,13 @@ private slots:
             QCOMPARE(w->minimumSize(), w->maximumSize());
     }
 
+    void textosCaben_data() { filasDeZoom(); }
     // Every text of every window, wrapped at its control's width, fits its height.
     void textosCaben()
     {
+        QFETCH(double, zoom);
         Aplicacion app;
+        escala::ponerZoom(zoom);
         app.acerca()->show();
         int revisados = 0;
         for (QWidget *ventana : std::initializer_list<QWidget *>{app.presentacion(), app.acerca(), app.empieza(),
@@ -206,9 +221,12 @@ private slots:
 
     // Every reply line of every rule fits the reply list, and every item the
     // inventory, without a scroll bar hiding part of it.
+    void respuestasCaben_data() { filasDeZoom(); }
     void respuestasCaben()
     {
+        QFETCH(double, zoom);
         Aplicacion app;
+        escala::ponerZoom(zoom);
         auto *resultado = control<QListWidget>(app.empieza(), "resultado");
         auto *objetos = control<QListWidget>(app.empieza(), "objetos");
         const QFontMetrics fm(resultado->font());

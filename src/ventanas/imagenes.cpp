@@ -1,0 +1,138 @@
+#include "imagenes.h"
+
+#include "arte.h"
+#include "escenas.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+#include <algorithm>
+
+namespace zw::imagenes {
+
+namespace {
+
+bool esDibujo(const QString &ruta)
+{
+    return ruta.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QList<Fuente> fuentesDe(const QString &ruta)
+{
+    if (esDibujo(ruta))
+        return {{ruta, cualquierDensidad}};
+    QList<Fuente> fuentes{{ruta, 1}};
+    const QFileInfo base(ruta);
+    for (int veces : {2, 3}) {
+        const QString nombre = QStringLiteral("%1@%2x.%3").arg(base.completeBaseName()).arg(veces).arg(base.suffix());
+        const QString densa = buscarFichero(base.absolutePath(), nombre);
+        if (!densa.isEmpty() && QFileInfo(densa).lastModified() >= base.lastModified())
+            fuentes.append({densa, veces});
+    }
+    if (const QString dibujo = dibujoDeEscena(ruta); !dibujo.isEmpty())
+        fuentes.append({dibujo, cualquierDensidad});
+    return fuentes;
+}
+
+QList<Fuente> ordenPara(QList<Fuente> fuentes, QSize fisico)
+{
+    // Pictures are as wide as the design (372) times their density.
+    const int necesaria = fisico.width();
+    const auto basta = [necesaria](const Fuente &f) { return qint64(f.veces) * 372 >= necesaria; };
+    std::stable_sort(fuentes.begin(), fuentes.end(), [&basta](const Fuente &a, const Fuente &b) {
+        if (basta(a) != basta(b))
+            return basta(a);
+        return basta(a) ? a.veces < b.veces : a.veces > b.veces;
+    });
+    return fuentes;
+}
+
+QImage pintarDibujo(const QString &svg, QSize fisico)
+{
+    QImage imagen(fisico, QImage::Format_RGB32);
+    imagen.fill(Qt::white);
+    QPainter pintor(&imagen);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setRenderHint(QPainter::TextAntialiasing);
+    QSvgRenderer(svg).render(&pintor, QRectF(QPointF(), QSizeF(fisico)));
+    return imagen;
+}
+
+QImage leer(const Fuente &fuente, QSize fisico)
+{
+    if (esDibujo(fuente.ruta))
+        return pintarDibujo(fuente.ruta, fisico);
+    QImageReader lector(fuente.ruta);
+    // A reader shrinks while decoding, much faster than afterwards.
+    if (lector.size().isValid() && lector.size().width() > fisico.width())
+        lector.setScaledSize(fisico);
+    QImage imagen = lector.read();
+    if (!imagen.isNull() && imagen.size() != fisico)
+        imagen = imagen.scaled(fisico, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return imagen;
+}
+
+bool legible(const Fuente &fuente)
+{
+    return esDibujo(fuente.ruta) ? QFileInfo::exists(fuente.ruta) : QImageReader(fuente.ruta).canRead();
+}
+
+QString clave(const Fuente &fuente, QSize fisico)
+{
+    return QStringLiteral("zw_imagen|%1|%2|%3x%4")
+        .arg(fuente.ruta)
+        .arg(QFileInfo(fuente.ruta).lastModified().toMSecsSinceEpoch())
+        .arg(fisico.width())
+        .arg(fisico.height());
+}
+
+Adelanto::Adelanto(QObject *parent)
+    : QObject(parent)
+{
+    trabajador_.setMaxThreadCount(1);
+    // Room for what is drawn ahead: every scene at the adventure screen's
+    // size and every window's pictures, up to a 4K screen's full screen.
+    QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 128 * 1024));
+}
+
+Adelanto::~Adelanto()
+{
+    trabajador_.clear();
+    trabajador_.waitForDone();
+}
+
+void Adelanto::pedir(const QList<Fuente> &orden, QSize fisico, double ratio)
+{
+    if (orden.isEmpty())
+        return;
+    const QString primera = clave(orden.first(), fisico);
+    if (QPixmapCache::find(primera, nullptr) || pendientes_.contains(primera))
+        return;
+    pendientes_.insert(primera);
+    trabajador_.start([this, orden, fisico, ratio, primera] {
+        for (const Fuente &f : orden) {
+            QImage imagen = leer(f, fisico);
+            if (imagen.isNull())
+                continue;
+            QMetaObject::invokeMethod(
+                this,
+                [this, primera, hecha = clave(f, fisico), imagen = std::move(imagen), ratio] {
+                    pendientes_.remove(primera);
+                    if (QPixmapCache::find(hecha, nullptr))
+                        return;
+                    QPixmap pixmap = QPixmap::fromImage(imagen);
+                    pixmap.setDevicePixelRatio(ratio);
+                    QPixmapCache::insert(hecha, pixmap);
+                },
+                Qt::QueuedConnection);
+            return;
+        }
+    });
+}
+
+} // namespace zw::imagenes
