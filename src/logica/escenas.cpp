@@ -19,10 +19,12 @@ QString buscarFichero(const QString &carpeta, const QString &nombre)
     const QString exacto = dir.filePath(nombre);
     if (QFileInfo(exacto).isFile())
         return exacto;
-    const QStringList ficheros = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &f : ficheros)
-        if (f.compare(nombre, Qt::CaseInsensitive) == 0)
-            return dir.filePath(f);
+    // Only regular files, links followed: a FIFO named like a picture would make
+    // whoever opens it wait for a writer, and a device is no picture either.
+    const QFileInfoList ficheros = dir.entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo &f : ficheros)
+        if (f.isFile() && f.fileName().compare(nombre, Qt::CaseInsensitive) == 0)
+            return f.filePath();
     return {};
 }
 

@@ -13,7 +13,7 @@ QString ficheroEscena(int n);
 
 // Finds `nombre` inside `carpeta` without regard to letter case, so "4.JPG" and
 // "4.jpg" reach the same file on every file system. Returns the real path, or
-// an empty string when no file has that name.
+// an empty string when no regular file (after following links) has that name.
 QString buscarFichero(const QString &carpeta, const QString &nombre);
 
 } // namespace zw

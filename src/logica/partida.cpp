@@ -2,12 +2,23 @@
 
 #include "juego.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <limits>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace zw::partida {
+
+Q_LOGGING_CATEGORY(registro, "zarrapio.partida", QtInfoMsg)
 
 namespace {
 
@@ -119,38 +130,81 @@ QByteArray escribir(const QStringList &objetos, const Estado &e)
 
 bool Lector::campo(QByteArrayView &texto)
 {
-    const qsizetype n = datos_.size();
-    while (pos_ < n && esBlanco(datos_[pos_]))
+    while (hay(pos_) && esBlanco(datos_[pos_]))
         ++pos_;
-    if (pos_ >= n)
+    inicioCampo_ = pos_;
+    if (!hay(pos_))
         return false;
 
+    // Offsets, not views: fetching more of the file may move the bytes.
+    qsizetype inicio = pos_;
+    qsizetype fin = pos_;
     if (datos_[pos_] == '"') {
-        const qsizetype inicio = pos_ + 1;
-        qsizetype fin = inicio;
-        while (fin < n && datos_[fin] != '"')
+        fin = ++inicio;
+        while (hay(fin) && datos_[fin] != '"')
             ++fin;
         // The file ended inside the quotes: the field never finished.
-        if (fin >= n)
+        if (!hay(fin))
             return false;
-        texto = datos_.sliced(inicio, fin - inicio);
         pos_ = fin + 1;
         // Whatever stands between the closing quote and the separator is dropped.
-        while (pos_ < n && !esSeparador(datos_[pos_]))
+        while (hay(pos_) && !esSeparador(datos_[pos_]))
             ++pos_;
     } else {
-        const qsizetype inicio = pos_;
-        while (pos_ < n && !esSeparador(datos_[pos_]))
+        while (hay(pos_) && !esSeparador(datos_[pos_]))
             ++pos_;
-        texto = datos_.sliced(inicio, pos_ - inicio);
+        fin = pos_;
     }
+    // A field cut by the limit has not ended: taking it would read a different number.
+    if (sobrepasada_)
+        return false;
 
-    if (pos_ < n) {
+    if (hay(pos_)) {
         const char c = datos_[pos_++];
-        if (c == '\r' && pos_ < n && datos_[pos_] == '\n')
+        if (c == '\r' && hay(pos_) && datos_[pos_] == '\n')
             ++pos_;
+    }
+    texto = datos_.sliced(inicio, fin - inicio);
+    return true;
+}
+
+bool Lector::traer(qsizetype i)
+{
+    while (i >= datos_.size()) {
+        if (!fuente_ || agotada_)
+            return false;
+        // One byte past the limit tells a file that goes on from one that just ends there.
+        constexpr qint64 trozo = 64 * 1024;
+        const qsizetype antes = traidos_.size();
+        traidos_.resize(antes + qsizetype(qMin(trozo, maximo_ + 1 - antes)));
+        const qint64 leidos = fuente_->read(traidos_.data() + antes, traidos_.size() - antes);
+        traidos_.resize(antes + qMax<qint64>(leidos, 0));
+        if (leidos < 0)
+            errorFuente_ = fuente_->errorString();
+        if (leidos <= 0)
+            agotada_ = true;
+        if (traidos_.size() > maximo_) {
+            sobrepasada_ = agotada_ = true;
+            traidos_.truncate(qsizetype(maximo_));
+        }
+        datos_ = traidos_;
     }
     return true;
+}
+
+Resultado Lector::fallo() const
+{
+    if (!errorFuente_.isEmpty())
+        return {Motivo::Ilegible, 0, errorFuente_};
+    if (sobrepasada_)
+        return {Motivo::DemasiadoGrande};
+    // A line end is CR LF, a lone LF or a lone CR, as for the fields.
+    qsizetype linea = 1;
+    for (qsizetype i = 0; i < inicioCampo_ && i < datos_.size(); ++i) {
+        if (datos_[i] == '\r' || (datos_[i] == '\n' && (i == 0 || datos_[i - 1] != '\r')))
+            ++linea;
+    }
+    return {Motivo::MalFormado, linea};
 }
 
 bool Lector::leerCadena(QString &valor)
@@ -168,51 +222,166 @@ bool Lector::leerNumero(qint16 &valor)
     return campo(texto) && aNumero(texto, valor);
 }
 
-bool leer(QByteArrayView datos, const std::function<void(const QString &)> &objetoLeido,
-          Palabras &palabras)
+Resultado leer(Lector &lector, const std::function<void(const QString &)> &objetoLeido,
+               Palabras &palabras)
 {
-    Lector lector(datos);
     qint16 cuenta = 0;
     if (!lector.leerNumero(cuenta))
-        return false;
+        return lector.fallo();
     // The count is at most 32767 and each item is taken from the data as it is
     // read, so a count larger than the file reserves nothing: it just runs out.
     for (qint16 i = 0; i < cuenta; ++i) {
         QString objeto;
         if (!lector.leerCadena(objeto))
-            return false;
+            return lector.fallo();
         objetoLeido(objeto);
     }
     Palabras leidas{};
     for (qint16 &p : leidas) {
         if (!lector.leerNumero(p))
-            return false;
+            return lector.fallo();
     }
     palabras = leidas;
-    return true;
+    return {};
 }
 
-bool guardar(Juego &juego, const QString &ruta)
+Resultado leer(QByteArrayView datos, const std::function<void(const QString &)> &objetoLeido,
+               Palabras &palabras)
 {
-    juego.iniciar();
-    // A count the file cannot hold would not load back.
-    if (juego.objetos().size() > std::numeric_limits<qint16>::max())
-        return false;
-    const QByteArray bytes = escribir(juego.objetos(), juego.estado);
+    Lector lector(datos);
+    return leer(lector, objetoLeido, palabras);
+}
+
+QString explicar(const Resultado &r)
+{
+    QString texto;
+    switch (r.motivo) {
+    case Motivo::Ninguno: return {};
+    case Motivo::NoHayFichero: texto = QStringLiteral("no hay ninguna partida guardada"); break;
+    case Motivo::NoEsFichero: texto = QStringLiteral("no es un fichero normal"); break;
+    case Motivo::Ilegible: texto = QStringLiteral("no se ha podido leer"); break;
+    case Motivo::MalFormado:
+        texto = QStringLiteral("está mal formada en la línea %1").arg(r.linea);
+        break;
+    case Motivo::DemasiadoGrande:
+        texto = QStringLiteral("la partida pasa de %1 bytes").arg(tamanoMaximo);
+        break;
+    case Motivo::SinCarpeta: texto = QStringLiteral("la carpeta no existe"); break;
+    case Motivo::SinPermiso:
+        texto = QStringLiteral("no hay permiso para escribir, o es de solo lectura");
+        break;
+    case Motivo::DiscoLleno: texto = QStringLiteral("el disco está lleno"); break;
+    case Motivo::NoSePuedeEscribir: texto = QStringLiteral("no se ha podido escribir"); break;
+    }
+    if (!r.sistema.isEmpty())
+        texto += QStringLiteral(" (%1)").arg(r.sistema);
+    return texto + QLatin1Char('.');
+}
+
+namespace {
+
+// What the system said when a write failed, in the game's terms. Reads errno
+// first: asking the file for its words may change it.
+Resultado fallaEscritura(const QSaveFile &fichero)
+{
+    const int error = errno;
+    const QString sistema = error != 0 ? qt_error_string(error) : fichero.errorString();
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return {Motivo::SinCarpeta, 0, sistema};
+    case EACCES:
+    case EPERM:
+    case EROFS: return {Motivo::SinPermiso, 0, sistema};
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case EFBIG: return {Motivo::DiscoLleno, 0, sistema};
+    default: return {Motivo::NoSePuedeEscribir, 0, sistema};
+    }
+}
+
+Resultado escribirFichero(const QString &ruta, const QByteArray &bytes)
+{
+    // The atomic replace renames over whatever the name (or its link) points
+    // at, so anything but a regular file is left alone: a device node stays one.
+    const QFileInfo destino(ruta);
+    if (destino.exists() && !destino.isFile())
+        return {Motivo::NoEsFichero};
+    const QFileInfo carpeta(destino.absolutePath());
+    if (!carpeta.isDir())
+        return {Motivo::SinCarpeta};
+
     QSaveFile fichero(ruta);
+    errno = 0;
     if (!fichero.open(QIODevice::WriteOnly))
-        return false;
+        return fallaEscritura(fichero);
     // Flushed here and checked: commit() in Qt 6.4 renames the temporary file even
     // when its own final flush fails (a full disk), which would put a cut file in place.
+    errno = 0;
     if (fichero.write(bytes) != bytes.size() || !fichero.flush()
         || fichero.error() != QFileDevice::NoError) {
+        const Resultado r = fallaEscritura(fichero);
         fichero.cancelWriting();
-        return false;
+        return r;
     }
-    return fichero.commit();
+    errno = 0;
+    if (!fichero.commit())
+        return fallaEscritura(fichero);
+    return {};
 }
 
-bool cargar(Juego &juego, const QString &ruta)
+} // namespace
+
+Resultado guardar(Juego &juego, const QString &ruta)
+{
+    juego.iniciar();
+    Resultado r;
+    // A count the file cannot hold, or a file the reader would refuse, would not load back.
+    if (juego.objetos().size() > std::numeric_limits<qint16>::max()) {
+        r = {Motivo::DemasiadoGrande};
+    } else {
+        const QByteArray bytes = escribir(juego.objetos(), juego.estado);
+        r = bytes.size() > tamanoMaximo ? Resultado{Motivo::DemasiadoGrande} : escribirFichero(ruta, bytes);
+    }
+    if (!r)
+        qCWarning(registro).noquote() << "No se ha guardado" << ruta << "-" << explicar(r);
+    return r;
+}
+
+Resultado abrirFicheroNormal(const QString &ruta, QFile &fichero)
+{
+    const QFileInfo info(ruta);
+    if (!info.exists())
+        return {Motivo::NoHayFichero};
+    if (!info.isFile())
+        return {Motivo::NoEsFichero};
+#ifdef Q_OS_UNIX
+    // Not blocking, and checked again on what was opened: the name may have
+    // changed into a FIFO since the look above.
+    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        return {error == ENOENT ? Motivo::NoHayFichero : Motivo::Ilegible, 0, qt_error_string(error)};
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return {Motivo::NoEsFichero};
+    }
+    if (!fichero.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {Motivo::Ilegible, 0, fichero.errorString()};
+    }
+#else
+    fichero.setFileName(ruta);
+    if (!fichero.open(QIODevice::ReadOnly))
+        return {Motivo::Ilegible, 0, fichero.errorString()};
+#endif
+    return {};
+}
+
+Resultado cargar(Juego &juego, const QString &ruta)
 {
     // Touching the action line is the screen's first use: its start-up runs,
     // and the two clears below undo what it put into the lists.
@@ -221,21 +390,19 @@ bool cargar(Juego &juego, const QString &ruta)
     juego.vaciarResultado();
     juego.vaciarObjetos();
 
-    QFile fichero(ruta);
-    if (!fichero.open(QIODevice::ReadOnly))
-        return false;
-    if (fichero.size() > tamanoMaximo)
-        return false;
-    // Reads one byte past the cap, so a file that grows or lies about its size is caught too.
-    const QByteArray datos = fichero.read(tamanoMaximo + 1);
-    if (datos.size() > tamanoMaximo)
-        return false;
-
-    Palabras palabras = palabrasDe(juego.estado);
-    if (!leer(datos, [&juego](const QString &o) { juego.anexarObjeto(o); }, palabras))
-        return false;
-    ponerPalabras(juego.estado, palabras);
-    return true;
+    QFile fichero;
+    Resultado r = abrirFicheroNormal(ruta, fichero);
+    if (r) {
+        // Read only as far as the sixth word: whatever follows is never looked at.
+        Lector lector(fichero, tamanoMaximo);
+        Palabras palabras = palabrasDe(juego.estado);
+        r = leer(lector, [&juego](const QString &o) { juego.anexarObjeto(o); }, palabras);
+        if (r)
+            ponerPalabras(juego.estado, palabras);
+    }
+    if (!r)
+        qCWarning(registro).noquote() << "No se ha cargado" << ruta << "-" << explicar(r);
+    return r;
 }
 
 QString ficheroImagenCargada(qint16 pantalla)

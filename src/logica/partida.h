@@ -4,10 +4,14 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <functional>
+
+class QFile;
+class QIODevice;
 
 namespace zw {
 
@@ -21,6 +25,40 @@ class Juego;
 //   "Mechero"          one quoted item per line
 //   1,0,0,0,0,0        pantalla, ladrill, nohables, tarjetas, dinero, yano
 namespace partida {
+
+// Where every refused load or save says why: "zarrapio.partida".
+Q_DECLARE_LOGGING_CATEGORY(registro)
+
+// Anything bigger is no game of ours. The writer never writes more and the
+// reader never reads more, so every file the game writes it can read back.
+inline constexpr qint64 tamanoMaximo = 1024 * 1024;
+
+// Why a load or a save did not happen.
+enum class Motivo {
+    Ninguno,          // it did happen
+    NoHayFichero,     // no saved game, or a link to nothing
+    NoEsFichero,      // a folder, FIFO, socket or device, or a link to one
+    Ilegible,         // there, but it could not be opened or read
+    MalFormado,       // ends too early or a field is wrong, at `linea`
+    DemasiadoGrande,  // the game needs more than tamanoMaximo bytes
+    SinCarpeta,       // the folder is missing, or is not a folder
+    SinPermiso,       // the folder or the file may not be written
+    DiscoLleno,       // no room left: full disk, quota or file size limit
+    NoSePuedeEscribir // any other failure to write or to put the file in place
+};
+
+struct Resultado {
+    Resultado() = default;
+    Resultado(Motivo m, qsizetype l = 0, const QString &s = {}) : motivo(m), linea(l), sistema(s) {}
+
+    Motivo motivo = Motivo::Ninguno;
+    qsizetype linea = 0; // MalFormado: the line, from 1, where reading stopped
+    QString sistema;     // the system's own words, when it gave any
+    explicit operator bool() const { return motivo == Motivo::Ninguno; }
+};
+
+// The reason in the player's language, for the "Error" box and the log.
+QString explicar(const Resultado &r);
 
 // The six public words in the order the file keeps them.
 using Palabras = std::array<qint16, numPalabras>;
@@ -43,40 +81,60 @@ QByteArray escribir(const QStringList &objetos, const Estado &e);
 class Lector
 {
 public:
+    // Over bytes already in memory, however many.
     explicit Lector(QByteArrayView datos) : datos_(datos) {}
+    // Over a file, taken in pieces only as the fields need them and never more
+    // than `maximo` bytes: what follows the last field read is never read.
+    Lector(QIODevice &fuente, qint64 maximo) : fuente_(&fuente), maximo_(maximo) {}
 
     // False at the end of the data, or when a quoted field is never closed.
     bool leerCadena(QString &valor);
     // False as leerCadena, and also when the field is not a number in 16 bits.
     bool leerNumero(qint16 &valor);
 
+    // Why the last failed read failed: the line of the field, the limit, or the device.
+    Resultado fallo() const;
+
 private:
     bool campo(QByteArrayView &texto);
+    // True when byte i exists, fetching more from the file if needed.
+    bool hay(qsizetype i) { return i < datos_.size() || traer(i); }
+    bool traer(qsizetype i);
 
     QByteArrayView datos_;
     qsizetype pos_ = 0;
+    qsizetype inicioCampo_ = 0;
+    QIODevice *fuente_ = nullptr;
+    qint64 maximo_ = 0;
+    QByteArray traidos_;
+    bool agotada_ = false;
+    bool sobrepasada_ = false;
+    QString errorFuente_;
 };
 
 // The count, then that many items, each handed to objetoLeido as soon as it is
 // read, then the six words; whatever follows is ignored. On failure the items
 // already read have been handed over and `palabras` is left as it was.
-bool leer(QByteArrayView datos, const std::function<void(const QString &)> &objetoLeido,
-          Palabras &palabras);
+Resultado leer(Lector &lector, const std::function<void(const QString &)> &objetoLeido,
+               Palabras &palabras);
+Resultado leer(QByteArrayView datos, const std::function<void(const QString &)> &objetoLeido,
+               Palabras &palabras);
 
-// Anything bigger is no game of ours: refused before reading, like a read error.
-inline constexpr qint64 tamanoMaximo = 1024 * 1024;
+// Opens `ruta` for reading only when it is a regular file (after following
+// links), without ever waiting: a FIFO in its place would block a plain open.
+Resultado abrirFicheroNormal(const QString &ruta, QFile &fichero);
 
 // Saves the inventory and the six words. A game never shown yet is started
-// first, so the fresh game is what gets saved. The previous file is replaced
-// only once the new one is complete; on any failure it stays as it was and the
-// result is false.
-bool guardar(Juego &juego, const QString &ruta);
+// first, so the fresh game is what gets saved. Only a regular file or nothing
+// is replaced, and only once the new file is complete; on any failure the
+// previous file stays as it was.
+Resultado guardar(Juego &juego, const QString &ruta);
 
 // Loads into the game in the order the game always has, so that a failure
 // leaves exactly what the steps before it did: the action line, replies and
 // inventory are emptied first, items read before a failure stay, and the six
 // words change all together or not at all. The picture is the caller's step.
-bool cargar(Juego &juego, const QString &ruta);
+Resultado cargar(Juego &juego, const QString &ruta);
 
 // The picture a loaded game shows: the last character of the scene number and
 // ".jpg" (scene 0 names "0.jpg", which no scene has).

@@ -110,16 +110,27 @@ QString Aplicacion::rutaPartida() const
 
 void Aplicacion::guardarPartida()
 {
-    if (partida::guardar(juego_, rutaPartida()))
+    const QString ruta = rutaPartida();
+    const partida::Resultado guardada = partida::guardar(juego_, ruta);
+    if (guardada) {
         avisar(QStringLiteral("Aviso"), QStringLiteral("Partida guardada."));
-    else
-        avisar(QStringLiteral("Error"), QStringLiteral("No se ha podido guardar la partida."));
+        return;
+    }
+    // The second line tells the player which file, and what stood in the way.
+    avisar(QStringLiteral("Error"),
+           QStringLiteral("No se ha podido guardar la partida.\n%1: %2")
+               .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()), partida::explicar(guardada)));
 }
 
 void Aplicacion::cargarPartida()
 {
-    const bool cargada = partida::cargar(juego_, rutaPartida())
-                         && empieza_->cargarImagen(partida::ficheroImagenCargada(juego_.pantalla()));
+    bool cargada = bool(partida::cargar(juego_, rutaPartida()));
+    if (cargada) {
+        const QString imagen = partida::ficheroImagenCargada(juego_.pantalla());
+        cargada = empieza_->cargarImagen(imagen);
+        if (!cargada)
+            qCWarning(partida::registro).noquote() << "No se ha cargado el dibujo" << imagen;
+    }
     if (!cargada) {
         avisar(QStringLiteral("Error"),
                QStringLiteral("No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."));

@@ -96,7 +96,9 @@ private slots:
         Avisos avisos(app);
         app.arrancar();
         menu(app, "guardarpartida");
-        QCOMPARE(avisos.dichos, QStringList{"Error: No se ha podido guardar la partida."});
+        // The second line names the file and what stood in the way.
+        QCOMPARE(avisos.dichos, QStringList{"Error: No se ha podido guardar la partida.\n"
+                                            "/no/existe/graficos/partida: la carpeta no existe."});
     }
 
     void guardarYCargar()

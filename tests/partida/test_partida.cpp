@@ -1,3 +1,4 @@
+#include "escenas.h"
 #include "juego.h"
 #include "partida.h"
 
@@ -7,10 +8,18 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #endif
 
 using namespace zw;
@@ -74,18 +83,61 @@ Leido leerBytes(QByteArrayView datos)
 {
     Leido r;
     Palabras p = {-9, -9, -9, -9, -9, -9};
-    r.ok = leer(datos, [&r](const QString &o) { r.objetos.append(o); }, p);
+    r.ok = bool(leer(datos, [&r](const QString &o) { r.objetos.append(o); }, p));
     r.palabras = comoLista(p);
     return r;
 }
 
+#ifdef Q_OS_UNIX
+// A FIFO, a socket or a folder at `ruta`, or a link there to a FIFO beside it.
+bool hacerEspecial(const QString &clase, const QString &ruta)
+{
+    const QByteArray nombre = QFile::encodeName(ruta);
+    if (clase == QLatin1String("fifo"))
+        return mkfifo(nombre.constData(), 0600) == 0;
+    if (clase == QLatin1String("carpeta"))
+        return QDir().mkdir(ruta);
+    if (clase == QLatin1String("enlace")) {
+        const QString destino = ruta + QStringLiteral(".destino");
+        return hacerEspecial(QStringLiteral("fifo"), destino) && QFile::link(destino, ruta);
+    }
+    sockaddr_un dir{};
+    dir.sun_family = AF_UNIX;
+    if (nombre.size() >= qsizetype(sizeof dir.sun_path))
+        return false;
+    qstrcpy(dir.sun_path, nombre.constData());
+    const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool hecho = s >= 0 && bind(s, reinterpret_cast<sockaddr *>(&dir), sizeof dir) == 0;
+    if (s >= 0)
+        close(s);
+    return hecho;
+}
+
+// Runs `paso` on a thread of its own. One still running after two seconds is
+// stuck opening `ruta` as a FIFO: a writer opened and closed there lets it go.
+bool sinBloquear(const std::function<void()> &paso, const QString &ruta)
+{
+    std::unique_ptr<QThread> hilo(QThread::create(paso));
+    hilo->start();
+    if (hilo->wait(QDeadlineTimer(2000)))
+        return true;
+    const int fd = open(QFile::encodeName(ruta).constData(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0)
+        close(fd);
+    hilo->wait();
+    return false;
+}
+#endif
+
 } // namespace
 
-class TstPartida : public QObject
+class TestPartida : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void init();
+
     void codigoDePagina_data();
     void codigoDePagina();
     void todosLosBytesVuelven();
@@ -99,6 +151,8 @@ private slots:
     void lee_data();
     void lee();
     void lectorCampoACampo();
+    void lineaDelFallo_data();
+    void lineaDelFallo();
 
     void idaYVuelta_data();
     void idaYVuelta();
@@ -111,6 +165,10 @@ private slots:
     void cargaAvisaALaVentana();
     void cargaFicheroDemasiadoGrande();
     void cargaDeUnaCarpeta();
+    void cargaLeeSoloHastaLaSextaPalabra();
+    void ficherosQueNoSonFicheros_data();
+    void ficherosQueNoSonFicheros();
+    void todoLoGuardadoSeCarga();
 
     void guardarDosVeces();
     void guardarSinCarpeta_data();
@@ -125,9 +183,21 @@ private slots:
     void cuentaEnormeConCienMegas();
     void cienMegasSinSeparadores();
     void basuraAleatoria();
+
+private:
+    // Made afresh before every test: an empty folder, and the saved game's place in it.
+    std::unique_ptr<QTemporaryDir> carpeta;
+    QString ruta;
 };
 
-void TstPartida::codigoDePagina_data()
+void TestPartida::init()
+{
+    carpeta = std::make_unique<QTemporaryDir>();
+    QVERIFY(carpeta->isValid());
+    ruta = carpeta->filePath(QStringLiteral("partida"));
+}
+
+void TestPartida::codigoDePagina_data()
 {
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("caracter");
@@ -159,7 +229,7 @@ void TstPartida::codigoDePagina_data()
     QTest::newRow("y dieresis") << 0xFF << 0x00FF;
 }
 
-void TstPartida::codigoDePagina()
+void TestPartida::codigoDePagina()
 {
     QFETCH(int, byte);
     QFETCH(int, caracter);
@@ -169,7 +239,7 @@ void TstPartida::codigoDePagina()
     QCOMPARE(aWindows1252(texto), bytes);
 }
 
-void TstPartida::todosLosBytesVuelven()
+void TestPartida::todosLosBytesVuelven()
 {
     QByteArray todos;
     for (int b = 0; b < 256; ++b)
@@ -179,7 +249,7 @@ void TstPartida::todosLosBytesVuelven()
     QCOMPARE(aWindows1252(texto), todos);
 }
 
-void TstPartida::sinByteEnLaPagina_data()
+void TestPartida::sinByteEnLaPagina_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QByteArray>("bytes");
@@ -192,14 +262,14 @@ void TstPartida::sinByteEnLaPagina_data()
     QTest::newRow("suplente suelto") << QString(QChar(0xD800)) << QByteArray("?");
 }
 
-void TstPartida::sinByteEnLaPagina()
+void TestPartida::sinByteEnLaPagina()
 {
     QFETCH(QString, texto);
     QFETCH(QByteArray, bytes);
     QCOMPARE(aWindows1252(texto), bytes);
 }
 
-void TstPartida::escribe_data()
+void TestPartida::escribe_data()
 {
     QTest::addColumn<QStringList>("objetos");
     QTest::addColumn<QList<int>>("palabras");
@@ -223,7 +293,7 @@ void TstPartida::escribe_data()
         << QByteArray("1\r\n\"  uno, dos  \"\r\n1,0,0,0,0,0\r\n");
 }
 
-void TstPartida::escribe()
+void TestPartida::escribe()
 {
     QFETCH(QStringList, objetos);
     QFETCH(QList<int>, palabras);
@@ -231,11 +301,8 @@ void TstPartida::escribe()
     QCOMPARE(escribir(objetos, estadoCon(palabras)), bytes);
 }
 
-void TstPartida::partidaNuevaByteAByte()
+void TestPartida::partidaNuevaByteAByte()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
     Juego j;
     QVERIFY(!j.iniciado());
     QVERIFY(guardar(j, ruta));
@@ -246,7 +313,7 @@ void TstPartida::partidaNuevaByteAByte()
     QCOMPARE(leerFichero(ruta), esperado);
 }
 
-void TstPartida::lee_data()
+void TestPartida::lee_data()
 {
     QTest::addColumn<QByteArray>("datos");
     QTest::addColumn<bool>("ok");
@@ -343,7 +410,7 @@ void TstPartida::lee_data()
         << QStringList{QStringLiteral("Mechero")} << nada;
 }
 
-void TstPartida::lee()
+void TestPartida::lee()
 {
     QFETCH(QByteArray, datos);
     QFETCH(bool, ok);
@@ -355,7 +422,7 @@ void TstPartida::lee()
     QCOMPARE(r.palabras, palabras);
 }
 
-void TstPartida::lectorCampoACampo()
+void TestPartida::lectorCampoACampo()
 {
     Lector l(QByteArrayView("  \"a,b\" x , c \r\n-12\n\r7"));
     QString s;
@@ -375,7 +442,31 @@ void TstPartida::lectorCampoACampo()
     QVERIFY(!l.leerNumero(n));
 }
 
-void TstPartida::idaYVuelta_data()
+void TestPartida::lineaDelFallo_data()
+{
+    QTest::addColumn<QByteArray>("datos");
+    QTest::addColumn<int>("linea");
+
+    QTest::newRow("vacio") << QByteArray() << 1;
+    QTest::newRow("cuenta no numerica") << QByteArray("uno\r\n1,0,0,0,0,0\r\n") << 1;
+    QTest::newRow("palabra no numerica") << QByteArray("1\r\n\"Mechero\"\r\n1,0,x,0,0,0\r\n") << 3;
+    QTest::newRow("acaba antes de la sexta palabra") << QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0\r\n") << 4;
+    QTest::newRow("comilla sin cerrar") << QByteArray("2\r\n\"Agua\"\r\n\"Papel\r\n1,0\r\n") << 3;
+    QTest::newRow("objeto en dos lineas") << QByteArray("1\r\n\"a\r\nb\"\r\n1,0,0,0,0,z") << 4;
+    QTest::newRow("LF, CR y CR LF") << QByteArray("1\n\"a\"\r1,0,0\r\n0,0,-") << 4;
+}
+
+void TestPartida::lineaDelFallo()
+{
+    QFETCH(QByteArray, datos);
+    QFETCH(int, linea);
+    Palabras p{};
+    const Resultado leido = leer(datos, [](const QString &) {}, p);
+    QCOMPARE(leido.motivo, Motivo::MalFormado);
+    QCOMPARE(leido.linea, qsizetype(linea));
+}
+
+void TestPartida::idaYVuelta_data()
 {
     QTest::addColumn<QStringList>("objetos");
     QTest::addColumn<QList<int>>("palabras");
@@ -395,13 +486,10 @@ void TstPartida::idaYVuelta_data()
                                       << QList<int>{-32768, 32767, -1, 0, 1, 9};
 }
 
-void TstPartida::idaYVuelta()
+void TestPartida::idaYVuelta()
 {
     QFETCH(QStringList, objetos);
     QFETCH(QList<int>, palabras);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
 
     Juego origen;
     origen.iniciar();
@@ -420,25 +508,23 @@ void TstPartida::idaYVuelta()
     QCOMPARE(destino.acciones(), QString());
 }
 
-void TstPartida::cargaSinFichero()
+void TestPartida::cargaSinFichero()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     Juego j;
     prepararEnCurso(j);
-    QVERIFY(!cargar(j, dir.filePath(QStringLiteral("partida"))));
+    const Resultado cargada = cargar(j, ruta);
+    QVERIFY(!cargada);
+    QCOMPARE(cargada.motivo, Motivo::NoHayFichero);
     QCOMPARE(j.objetos(), QStringList());
     QCOMPARE(j.resultado(), QStringList());
     QCOMPARE(j.acciones(), QString());
     QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
 }
 
-void TstPartida::cargaSinFicheroAntesDeJugar()
+void TestPartida::cargaSinFicheroAntesDeJugar()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     Juego j;
-    QVERIFY(!cargar(j, dir.filePath(QStringLiteral("partida"))));
+    QVERIFY(!cargar(j, ruta));
     // The start-up ran (scene 1, admitecon) and the clears took its "Mechero" away.
     QVERIFY(j.iniciado());
     QCOMPARE(j.objetos(), QStringList());
@@ -446,7 +532,7 @@ void TstPartida::cargaSinFicheroAntesDeJugar()
     QCOMPARE(j.linea.admitecon, true);
 }
 
-void TstPartida::cargaFallida_data()
+void TestPartida::cargaFallida_data()
 {
     QTest::addColumn<QByteArray>("datos");
     QTest::addColumn<QStringList>("objetos");
@@ -465,13 +551,10 @@ void TstPartida::cargaFallida_data()
         << QByteArray("2\r\n\"Agua\"\r\n\"Pap") << QStringList{QStringLiteral("Agua")};
 }
 
-void TstPartida::cargaFallida()
+void TestPartida::cargaFallida()
 {
     QFETCH(QByteArray, datos);
     QFETCH(QStringList, objetos);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
     QVERIFY(escribirFichero(ruta, datos));
 
     Juego j;
@@ -483,11 +566,8 @@ void TstPartida::cargaFallida()
     QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
 }
 
-void TstPartida::cargaEscenaSinImagen()
+void TestPartida::cargaEscenaSinImagen()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
     QVERIFY(escribirFichero(ruta, "1\r\n\"Mechero\"\r\n0,1,0,1,0,1\r\n"));
     Juego j;
     prepararEnCurso(j);
@@ -498,11 +578,8 @@ void TstPartida::cargaEscenaSinImagen()
     QCOMPARE(ficheroImagenCargada(j.estado[Palabra::pantalla]), QStringLiteral("0.jpg"));
 }
 
-void TstPartida::cargaNoTocaElConstructor()
+void TestPartida::cargaNoTocaElConstructor()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
     QVERIFY(escribirFichero(ruta, "0\r\n3,0,0,0,0,0\r\n"));
     Juego j;
     prepararEnCurso(j);
@@ -512,11 +589,8 @@ void TstPartida::cargaNoTocaElConstructor()
     QCOMPARE(palabrasDeJuego(j), (QList<int>{3, 0, 0, 0, 0, 0}));
 }
 
-void TstPartida::cargaAvisaALaVentana()
+void TestPartida::cargaAvisaALaVentana()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
     QVERIFY(escribirFichero(ruta, "2\r\n\"Agua\"\r\n\"Papel\"\r\n1,0,0,0,0,0\r\n"));
     Juego j;
     prepararEnCurso(j);
@@ -532,22 +606,13 @@ void TstPartida::cargaAvisaALaVentana()
     QCOMPARE(acciones.at(0).at(0).toString(), QString());
 }
 
-void TstPartida::cargaFicheroDemasiadoGrande()
+void TestPartida::cargaFicheroDemasiadoGrande()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
-
-    // Exactly at the limit: a good game padded with ignored bytes still loads.
-    QByteArray justo("0\r\n2,0,0,0,0,0\r\n");
-    justo.append(QByteArray(tamanoMaximo - justo.size(), 'x'));
-    QVERIFY(escribirFichero(ruta, justo));
-    Juego j;
-    prepararEnCurso(j);
-    QVERIFY(cargar(j, ruta));
-    QCOMPARE(palabrasDeJuego(j), (QList<int>{2, 0, 0, 0, 0, 0}));
-
-    // One byte more, and then 100 MB (a sparse file): refused before reading.
+    // The six words not given within the limit: refused, however far the file
+    // goes on (one byte more, then 100 MB as a sparse file).
+    QByteArray largo("1\r\n\"");
+    largo.append(QByteArray(tamanoMaximo - largo.size(), 'x'));
+    QVERIFY(escribirFichero(ruta, largo));
     for (qint64 tamano : {tamanoMaximo + 1, qint64(100) * 1024 * 1024}) {
         QFile f(ruta);
         QVERIFY(f.open(QIODevice::ReadWrite));
@@ -555,17 +620,107 @@ void TstPartida::cargaFicheroDemasiadoGrande()
         f.close();
         Juego k;
         prepararEnCurso(k);
-        QVERIFY(!cargar(k, ruta));
+        const Resultado cargada = cargar(k, ruta);
+        QVERIFY(!cargada);
+        QCOMPARE(cargada.motivo, Motivo::DemasiadoGrande);
         QCOMPARE(k.objetos(), QStringList());
         QCOMPARE(palabrasDeJuego(k), (QList<int>{5, 1, 1, 1, 2, 0}));
     }
 }
 
-void TstPartida::cargaDeUnaCarpeta()
+void TestPartida::cargaLeeSoloHastaLaSextaPalabra()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
+    // A good game padded with bytes that are never read loads, at the limit,
+    // one byte past it and 100 MB on (a sparse file).
+    QByteArray justo("0\r\n2,0,0,0,0,0\r\n");
+    justo.append(QByteArray(tamanoMaximo - justo.size(), 'x'));
+    QVERIFY(escribirFichero(ruta, justo));
+    for (qint64 tamano : {tamanoMaximo, tamanoMaximo + 1, qint64(100) * 1024 * 1024}) {
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(tamano));
+        QVERIFY(f.seek(0));
+        Lector lector(f, tamanoMaximo);
+        Palabras p{};
+        QVERIFY(leer(lector, [](const QString &) {}, p));
+        QVERIFY(f.pos() < tamanoMaximo);
+        f.close();
+
+        Juego j;
+        prepararEnCurso(j);
+        QVERIFY(cargar(j, ruta));
+        QCOMPARE(palabrasDeJuego(j), (QList<int>{2, 0, 0, 0, 0, 0}));
+    }
+}
+
+void TestPartida::ficherosQueNoSonFicheros_data()
+{
+    QTest::addColumn<QString>("clase");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("enlace a un FIFO") << QStringLiteral("enlace");
+    QTest::newRow("socket") << QStringLiteral("socket");
+    QTest::newRow("carpeta") << QStringLiteral("carpeta");
+}
+
+void TestPartida::ficherosQueNoSonFicheros()
+{
+#ifdef Q_OS_UNIX
+    // Named as the saved game and as a picture, in the test's own folder only.
+    QFETCH(QString, clase);
+    QVERIFY(hacerEspecial(clase, ruta));
+    QVERIFY(hacerEspecial(clase, carpeta->filePath(QStringLiteral("3.jpg"))));
+    const auto todo = [this] {
+        return QDir(carpeta->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    const QStringList hecho = todo();
+
+    // The picture is missing and the load refused, both without waiting.
+    QVERIFY(buscarFichero(carpeta->path(), QStringLiteral("3.JPG")).isEmpty());
+    Juego j;
+    prepararEnCurso(j);
+    Resultado cargada;
+    QVERIFY(sinBloquear([&] { cargada = cargar(j, ruta); }, ruta));
+    QCOMPARE(cargada.motivo, Motivo::NoEsFichero);
+    QCOMPARE(j.objetos(), QStringList());
+    QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
+
+    // The save touches nothing, and says why in the log.
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable(QStringLiteral("No se ha guardado %1 - no es un fichero normal.").arg(ruta)));
+    QCOMPARE(guardar(j, ruta).motivo, Motivo::NoEsFichero);
+    QVERIFY(QFileInfo(ruta).exists());
+    QVERIFY(!QFileInfo(ruta).isFile());
+    QCOMPARE(todo(), hecho);
+#else
+    QSKIP("FIFOs and sockets are made here the Unix way.");
+#endif
+}
+
+void TestPartida::todoLoGuardadoSeCarga()
+{
+    // Written by hand with LF line ends, right at the limit: it loads...
+    const QByteArray fin("\"\n1,0,0,0,0,0\n");
+    QByteArray aMano("1\n\"");
+    aMano.append(QByteArray(tamanoMaximo - aMano.size() - fin.size(), 'a') + fin);
+    QVERIFY(escribirFichero(ruta, aMano));
+    Juego j;
+    QVERIFY(cargar(j, ruta));
+    // ...but with CR LF it would pass the limit: not saved, and the file stays.
+    QCOMPARE(guardar(j, ruta).motivo, Motivo::DemasiadoGrande);
+    QCOMPARE(leerFichero(ruta), aMano);
+
+    // A game that fills the limit exactly is saved, and loads back.
+    j.vaciarObjetos();
+    j.anexarObjeto(QString(tamanoMaximo - escribir({QString()}, j.estado).size(), QLatin1Char('b')));
+    QVERIFY(guardar(j, ruta));
+    QCOMPARE(QFileInfo(ruta).size(), tamanoMaximo);
+    Juego k;
+    QVERIFY(cargar(k, ruta));
+    QCOMPARE(k.objetos(), j.objetos());
+}
+
+void TestPartida::cargaDeUnaCarpeta()
+{
     QVERIFY(QDir().mkdir(ruta));
     Juego j;
     prepararEnCurso(j);
@@ -574,11 +729,8 @@ void TstPartida::cargaDeUnaCarpeta()
     QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
 }
 
-void TstPartida::guardarDosVeces()
+void TestPartida::guardarDosVeces()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
     Juego j;
     prepararEnCurso(j);
     QVERIFY(guardar(j, ruta));
@@ -587,10 +739,10 @@ void TstPartida::guardarDosVeces()
     QVERIFY(guardar(j, ruta));
     QCOMPARE(leerFichero(ruta), QByteArray("1\r\n\"Mechero\"\r\n5,1,1,1,3,0\r\n"));
     // Nothing else is left behind in the folder.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("partida")});
+    QCOMPARE(QDir(carpeta->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("partida")});
 }
 
-void TstPartida::guardarSinCarpeta_data()
+void TestPartida::guardarSinCarpeta_data()
 {
     QTest::addColumn<QString>("relativa");
     QTest::newRow("carpeta graficos ausente") << QStringLiteral("graficos/partida");
@@ -598,25 +750,22 @@ void TstPartida::guardarSinCarpeta_data()
     QTest::newRow("carpeta que es un fichero") << QStringLiteral("fichero/partida");
 }
 
-void TstPartida::guardarSinCarpeta()
+void TestPartida::guardarSinCarpeta()
 {
     QFETCH(QString, relativa);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(escribirFichero(dir.filePath(QStringLiteral("fichero")), "no es una carpeta"));
+    QVERIFY(escribirFichero(carpeta->filePath(QStringLiteral("fichero")), "no es una carpeta"));
     Juego j;
     prepararEnCurso(j);
-    QVERIFY(!guardar(j, dir.filePath(relativa)));
-    QVERIFY(!QFile::exists(dir.filePath(relativa)));
-    QCOMPARE(leerFichero(dir.filePath(QStringLiteral("fichero"))), QByteArray("no es una carpeta"));
+    const Resultado guardada = guardar(j, carpeta->filePath(relativa));
+    QVERIFY(!guardada);
+    QCOMPARE(guardada.motivo, Motivo::SinCarpeta);
+    QVERIFY(!QFile::exists(carpeta->filePath(relativa)));
+    QCOMPARE(leerFichero(carpeta->filePath(QStringLiteral("fichero"))), QByteArray("no es una carpeta"));
 }
 
-void TstPartida::guardarFallidoConservaElAnterior()
+void TestPartida::guardarFallidoConservaElAnterior()
 {
 #ifdef Q_OS_UNIX
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ruta = dir.filePath(QStringLiteral("partida"));
     Juego j;
     prepararEnCurso(j);
     QVERIFY(guardar(j, ruta));
@@ -633,19 +782,20 @@ void TstPartida::guardarFallidoConservaElAnterior()
     rlimit limite = antes;
     limite.rlim_cur = 64;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const bool guardado = guardar(j, ruta);
+    const Resultado guardado = guardar(j, ruta);
     setrlimit(RLIMIT_FSIZE, &antes);
     std::signal(SIGXFSZ, senal);
 
     QVERIFY(!guardado);
+    QCOMPARE(guardado.motivo, Motivo::DiscoLleno);
     QCOMPARE(leerFichero(ruta), anterior);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("partida")});
+    QCOMPARE(QDir(carpeta->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("partida")});
 #else
     QSKIP("The file size limit used here exists only on Unix.");
 #endif
 }
 
-void TstPartida::imagenCargada_data()
+void TestPartida::imagenCargada_data()
 {
     QTest::addColumn<int>("pantalla");
     QTest::addColumn<QString>("fichero");
@@ -658,14 +808,14 @@ void TstPartida::imagenCargada_data()
     QTest::newRow("-32768") << -32768 << QStringLiteral("8.jpg");
 }
 
-void TstPartida::imagenCargada()
+void TestPartida::imagenCargada()
 {
     QFETCH(int, pantalla);
     QFETCH(QString, fichero);
     QCOMPARE(ficheroImagenCargada(qint16(pantalla)), fichero);
 }
 
-void TstPartida::robustez_data()
+void TestPartida::robustez_data()
 {
     QTest::addColumn<QByteArray>("datos");
     QTest::addColumn<bool>("ok");
@@ -682,7 +832,7 @@ void TstPartida::robustez_data()
     QTest::newRow("solo separadores") << QByteArray(",,,,\r\n\r\n\n\r") << false << 0;
 }
 
-void TstPartida::robustez()
+void TestPartida::robustez()
 {
     QFETCH(QByteArray, datos);
     QFETCH(bool, ok);
@@ -694,7 +844,7 @@ void TstPartida::robustez()
         QCOMPARE(r.palabras, centinela);
 }
 
-void TstPartida::cuentaEnormeConCienMegas()
+void TestPartida::cuentaEnormeConCienMegas()
 {
     // 100 MB of empty fields: the count stops the items at 32767, then an empty
     // field is no number.
@@ -707,7 +857,7 @@ void TstPartida::cuentaEnormeConCienMegas()
     QCOMPARE(r.palabras, centinela);
 }
 
-void TstPartida::cienMegasSinSeparadores()
+void TestPartida::cienMegasSinSeparadores()
 {
     const QByteArray cifras(100 * 1024 * 1024, '1');
     QCOMPARE(leerBytes(cifras).ok, false);
@@ -717,7 +867,7 @@ void TstPartida::cienMegasSinSeparadores()
     QCOMPARE(leerBytes(letras).ok, false);
 }
 
-void TstPartida::basuraAleatoria()
+void TestPartida::basuraAleatoria()
 {
     // Same promises as the fuzz target, on a fixed sequence of random inputs made
     // of fields, separators and stray bytes, so that many of them read through.
@@ -757,5 +907,5 @@ void TstPartida::basuraAleatoria()
     QVERIFY(fallidas > 100);
 }
 
-QTEST_GUILESS_MAIN(TstPartida)
-#include "tst_partida.moc"
+QTEST_GUILESS_MAIN(TestPartida)
+#include "test_partida.moc"
