@@ -155,8 +155,9 @@ bool Lector::campo(QByteArrayView &texto)
             ++pos_;
         fin = pos_;
     }
-    // A field cut by the limit has not ended: taking it would read a different number.
-    if (sobrepasada_)
+    // A field cut by the limit or a read error has not ended: taking it would
+    // read a different number.
+    if (sobrepasada_ || errorLectura_)
         return false;
 
     if (hay(pos_)) {
@@ -179,8 +180,10 @@ bool Lector::traer(qsizetype i)
         traidos_.resize(antes + qsizetype(qMin(trozo, maximo_ + 1 - antes)));
         const qint64 leidos = fuente_->read(traidos_.data() + antes, traidos_.size() - antes);
         traidos_.resize(antes + qMax<qint64>(leidos, 0));
-        if (leidos < 0)
+        if (leidos < 0) {
+            errorLectura_ = true;
             errorFuente_ = fuente_->errorString();
+        }
         if (leidos <= 0)
             agotada_ = true;
         if (traidos_.size() > maximo_) {
@@ -194,7 +197,7 @@ bool Lector::traer(qsizetype i)
 
 Resultado Lector::fallo() const
 {
-    if (!errorFuente_.isEmpty())
+    if (errorLectura_)
         return {Motivo::Ilegible, 0, errorFuente_};
     if (sobrepasada_)
         return {Motivo::DemasiadoGrande};

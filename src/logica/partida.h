@@ -109,6 +109,7 @@ private:
     QByteArray traidos_;
     bool agotada_ = false;
     bool sobrepasada_ = false;
+    bool errorLectura_ = false;
     QString errorFuente_;
 };
 
