@@ -11,9 +11,7 @@ trabajo="${ZW_FUZZ_TRABAJO:-${XDG_CACHE_HOME:-$HOME/.cache}/zarrapio-world/fuzz}
 limite_mb=512
 
 if [ ! -x "$construccion/partida_fuzz" ]; then
-  cmake -S "$raiz" -B "$construccion" -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DZW_SANITIZERS=ON
-  cmake --build "$construccion" --parallel 2 --target partida_fuzz
+  (cd "$raiz" && cmake --preset sanitizers && cmake --build --preset sanitizers --target partida_fuzz)
 fi
 mkdir -p "$trabajo/corpus"
 rm -rf "$trabajo/artefactos"
