@@ -19,7 +19,6 @@ const std::array tabla = {
     ImagenIncorporada{":/imagenes/logo.bmp",         308,  231},
     ImagenIncorporada{":/imagenes/escena1.jpg",      372,  303},
 };
-// clang-format on
 
 const std::array tablaIconos = {
     ImagenIncorporada{":/iconos/16.png",   16,  16},
@@ -31,6 +30,7 @@ const std::array tablaIconos = {
     ImagenIncorporada{":/iconos/128.png", 128, 128},
     ImagenIncorporada{":/iconos/256.png", 256, 256},
 };
+// clang-format on
 
 } // namespace
 

@@ -37,7 +37,13 @@ if [ "${1:-}" != "--en-x" ]; then
   fi
 
   # A display of its own; the game is started from inside it.
-  xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --en-x "$tmp"
+  # Its own range of display numbers: the window suites' X server, just
+  # stopped, may still be removing its socket from the first free one.
+  if ! xvfb-run -a -n 130 -e "$tmp/xvfb.log" -s "-screen 0 1024x768x24" bash "$0" --en-x "$tmp"; then
+    echo "--- lo que dijo el servidor X:" >&2
+    cat "$tmp/xvfb.log" >&2 || true
+    exit 1
+  fi
   echo "paquete bien: $deb"
   exit 0
 fi
@@ -94,6 +100,10 @@ ver_escena() {
   [ "$distintos" = "0" ] || fallo "la escena $n no muestra $n.jpg ($distintos píxeles distintos)"
   con_icono "$w"
 }
+
+# The X server answers before the game is started.
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fallo "el servidor X $DISPLAY no contesta"
 
 # An unrelated empty folder, a home of its own; the system's data folders hold
 # nothing, so the pictures can only come from beside the unpacked program.
