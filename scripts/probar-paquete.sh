@@ -39,7 +39,7 @@ if [ "${1:-}" != "--en-x" ]; then
   # A display of its own; the game is started from inside it.
   # Its own range of display numbers: the window suites' X server, just
   # stopped, may still be removing its socket from the first free one.
-  if ! xvfb-run -a -n 130 -e "$tmp/xvfb.log" -s "-screen 0 1024x768x24" bash "$0" --en-x "$tmp"; then
+  if ! xvfb-run -a -n 130 -e "$tmp/xvfb.log" -s "-screen 0 1024x768x24 -noreset" bash "$0" --en-x "$tmp"; then
     echo "--- lo que dijo el servidor X:" >&2
     cat "$tmp/xvfb.log" >&2 || true
     exit 1
@@ -101,7 +101,8 @@ ver_escena() {
   con_icono "$w"
 }
 
-# The X server answers before the game is started.
+# The X server answers before the game is started (and, started with -noreset,
+# does not reset itself when this first client leaves).
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || fallo "el servidor X $DISPLAY no contesta"
 
