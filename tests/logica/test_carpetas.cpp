@@ -92,35 +92,6 @@ private slots:
         const carpetas::Carpetas elegidas = carpetas::elegir(arbol.lugares(false));
         QCOMPARE(elegidas.partida, arbol.ruta("datos1/zarrapio-world/graficos/partida"));
     }
-
-    // The player's folder follows the XDG variables and the program's names.
-    void lugaresDelSistema()
-    {
-        QTemporaryDir casa;
-        qputenv("XDG_DATA_HOME", QFile::encodeName(casa.path()));
-        carpetas::nombrarPrograma();
-        const carpetas::Lugares lugares = carpetas::lugaresDelSistema();
-        QCOMPARE(lugares.actual, QDir::currentPath());
-        QCOMPARE(lugares.programa, QCoreApplication::applicationDirPath());
-        QVERIFY(!lugares.datos.isEmpty());
-        QCOMPARE(lugares.datos.first(), casa.path());
-        QCOMPARE(lugares.datosJugador, casa.filePath("trombulenco/zarrapio-world"));
-    }
-
-    void prepararCarpetaDe()
-    {
-        QTemporaryDir dir;
-        const QString fichero = dir.filePath("a/b/partida");
-        QVERIFY(carpetas::prepararCarpetaDe(fichero));
-        QVERIFY(QFileInfo(dir.filePath("a/b")).isDir());
-        QVERIFY(!QFileInfo::exists(fichero));
-        QVERIFY(carpetas::prepararCarpetaDe(fichero));
-
-        QFile estorbo(dir.filePath("f"));
-        QVERIFY(estorbo.open(QIODevice::WriteOnly));
-        estorbo.close();
-        QVERIFY(!carpetas::prepararCarpetaDe(dir.filePath("f/g/partida")));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCarpetas)
