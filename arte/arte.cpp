@@ -12,12 +12,12 @@ namespace {
 // clang-format off
 const std::array tabla = {
     //                  path                          width height
-    ImagenIncorporada{":/imagenes/cavernicola.jpg",  103,  161},
-    ImagenIncorporada{":/imagenes/jugador.jpg",      179,  225},
-    ImagenIncorporada{":/imagenes/bicho.jpg",        108,  198},
-    ImagenIncorporada{":/imagenes/camarero.jpg",      94,   64},
-    ImagenIncorporada{":/imagenes/logo.bmp",         308,  231},
-    ImagenIncorporada{":/imagenes/escena1.jpg",      372,  303},
+    ImagenIncorporada{":/dibujos/cavernicola.svg",   103,  161},
+    ImagenIncorporada{":/dibujos/jugador.svg",       179,  225},
+    ImagenIncorporada{":/dibujos/bicho.svg",         108,  198},
+    ImagenIncorporada{":/dibujos/camarero.svg",       94,   64},
+    ImagenIncorporada{":/dibujos/logo.svg",          308,  231},
+    ImagenIncorporada{":/dibujos/escena1.svg",       372,  303},
 };
 
 const std::array tablaIconos = {

@@ -7,11 +7,11 @@ namespace zw {
 
 // A picture built into the program, as the windows open it.
 struct ImagenIncorporada {
-    const char *ruta;  // Qt resource path, ":/imagenes/..."
-    int ancho, alto;   // pixels
+    const char *ruta;  // Qt resource path: ":/dibujos/....svg", ":/iconos/....png"
+    int ancho, alto;   // pixels at ×1
 };
 
-// Every built-in picture; the drawings are in arte/, rendered while building.
+// Every drawing a window shows, at the size it is designed for.
 std::span<const ImagenIncorporada> imagenesIncorporadas();
 
 // The game's icon at every size it is rendered in, for the windows.

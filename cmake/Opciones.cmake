@@ -6,6 +6,13 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
 endif()
 target_compile_definitions(zw_opciones INTERFACE QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING)
 
+# libFuzzer's coverage hooks in the logic library, for the saved-game fuzz
+# target (fuzz/); never in a build that is shipped.
+option(ZW_FUZZ "Build the saved-game fuzz target, with the logic library instrumented for it (Clang)" OFF)
+if(ZW_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ZW_FUZZ needs Clang (libFuzzer)")
+endif()
+
 option(ZW_SANITIZERS "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(ZW_SANITIZERS)
     target_compile_options(zw_opciones INTERFACE

@@ -10,6 +10,6 @@ raiz="$(cd "$(dirname "$0")/.." && pwd)"
 construccion="${2:-$raiz/build}"
 salida="${1:-$construccion/hoja}"
 bash "$raiz/scripts/preparar.sh"
-[ -f "$construccion/CMakeCache.txt" ] || cmake -S "$raiz" -B "$construccion" -DCMAKE_BUILD_TYPE=Release
+[ -f "$construccion/CMakeCache.txt" ] || cmake -S "$raiz" -B "$construccion" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
 cmake --build "$construccion" --target zw_hoja --parallel "$(nproc)"
 QT_QPA_PLATFORM=offscreen "$construccion/zw_hoja" "$salida" "${3:-1}"

@@ -1,8 +1,9 @@
-#include "accesible.h"
+// Zarrapio World: the options of the command line, then the game.
+#include "accesibilidad.h"
 #include "aplicacion.h"
 #include "carpetas.h"
 #include "escala.h"
-#include "estilo.h"
+#include "ventana.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,6 +42,8 @@ int main(int argc, char *argv[])
 
     const zw::carpetas::Carpetas carpetas = zw::carpetas::elegir(zw::carpetas::lugaresDelSistema());
     zw::Aplicacion juego(carpetas.graficos, carpetas.partida);
+    QObject::connect(&juego, &zw::Aplicacion::aviso, &zw::mostrarAviso);
+    QObject::connect(&juego, &zw::Aplicacion::terminar, &app, [] { QCoreApplication::exit(0); });
     juego.arrancar(elegido);
     return app.exec();
 }

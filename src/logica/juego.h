@@ -55,6 +55,8 @@ public:
 
     // Empties the replies, sets pantalla and reports the new scene.
     void irAEscena(int n);
+    // Reports the scene it is in as a change of scene does: a loaded game.
+    void avisarEscena() { emit escenaCambiada(pantalla()); }
 
 signals:
     void objetoAnexado(const QString &nombre);

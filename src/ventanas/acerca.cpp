@@ -1,7 +1,8 @@
+// The about window.
 #include "acerca.h"
 #include "ui_acerca.h"
 
-#include "estilo.h"
+#include "ventana.h"
 #include "reglas.h"
 
 namespace zw {

@@ -1,3 +1,4 @@
+// The about window.
 #pragma once
 
 #include <QWidget>

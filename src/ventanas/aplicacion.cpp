@@ -1,3 +1,4 @@
+// The game and its six windows, and the traffic between them.
 #include "aplicacion.h"
 
 #include "acerca.h"
@@ -5,37 +6,20 @@
 #include "conversacion.h"
 #include "empieza.h"
 #include "escala.h"
-#include "estilo.h"
 #include "final.h"
+#include "imagen.h"
 #include "partida.h"
 #include "presentacion.h"
+#include "ventana.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
-#include <QMessageBox>
 
 namespace zw {
 
-namespace {
-
-void mensaje(const QString &titulo, const QString &texto)
-{
-    QMessageBox caja(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok);
-    caja.exec();
-}
-
-void traerAlFrente(QWidget *ventana)
-{
-    ventana->show();
-    ventana->raise();
-    ventana->activateWindow();
-}
-
-} // namespace
-
 Aplicacion::Aplicacion(const QString &carpetaGraficos, const QString &rutaPartida)
-    : avisar(mensaje)
-    , partida_(rutaPartida.isEmpty() ? QDir(carpetaGraficos).filePath(QStringLiteral("partida")) : rutaPartida)
+    : partida_(rutaPartida.isEmpty() ? QDir(carpetaGraficos).filePath(QStringLiteral("partida")) : rutaPartida)
     , partidaAparte_(QFileInfo(partida_).absoluteDir() != QDir(carpetaGraficos))
     , presentacion_(std::make_unique<Presentacion>())
     , acerca_(std::make_unique<Acerca>())
@@ -53,7 +37,36 @@ Aplicacion::Aplicacion(const QString &carpetaGraficos, const QString &rutaPartid
         presentacion_->show();
     });
     connect(camarero_.get(), &Conversacion::salir, empieza_.get(), &QWidget::show);
+    connect(presentacion_.get(), &Presentacion::salir, this, &Aplicacion::terminar);
+    connect(empieza_.get(), &Empieza::salir, this, &Aplicacion::terminar);
+    connect(final_.get(), &Final::salir, this, &Aplicacion::terminar);
+    for (QWidget *ventana : std::initializer_list<QWidget *>{presentacion_.get(), acerca_.get(), empieza_.get(),
+                                                             charrar1_.get(), camarero_.get(), final_.get()})
+        ventana->installEventFilter(this);
     conectarJuego();
+    adelanto_.setSingleShot(true);
+    adelanto_.setInterval(0);
+    connect(&adelanto_, &QTimer::timeout, this, &Imagen::adelantarOcultas);
+}
+
+bool Aplicacion::eventFilter(QObject *objeto, QEvent *evento)
+{
+    switch (evento->type()) {
+    case QEvent::Close:
+        emit terminar();
+        break;
+    case QEvent::Paint:
+        if (!std::exchange(primerCuadro_, true))
+            adelanto_.start();
+        break;
+    case QEvent::Resize:
+        if (primerCuadro_ && static_cast<QWidget *>(objeto)->isVisible())
+            adelanto_.start();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(objeto, evento);
 }
 
 // What the story does to the windows; the scene picture is the screen's own business.
@@ -113,11 +126,11 @@ void Aplicacion::guardarPartida()
     const QString ruta = rutaPartida();
     const partida::Resultado guardada = partida::guardar(juego_, ruta);
     if (guardada) {
-        avisar(QStringLiteral("Aviso"), QStringLiteral("Partida guardada."));
+        emit aviso(QStringLiteral("Aviso"), QStringLiteral("Partida guardada."));
         return;
     }
     // The second line tells the player which file, and what stood in the way.
-    avisar(QStringLiteral("Error"),
+    emit aviso(QStringLiteral("Error"),
            QStringLiteral("No se ha podido guardar la partida.\n%1: %2")
                .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()), partida::explicar(guardada)));
 }
@@ -126,16 +139,16 @@ void Aplicacion::cargarPartida()
 {
     bool cargada = bool(partida::cargar(juego_, rutaPartida()));
     if (cargada) {
-        const QString imagen = partida::ficheroImagenCargada(juego_.pantalla());
-        cargada = empieza_->cargarImagen(imagen);
+        cargada = empieza_->escenaLegible(juego_.pantalla());
         if (!cargada)
-            qCWarning(partida::registro).noquote() << "No se ha cargado el dibujo" << imagen;
+            qCWarning(partida::registro).noquote() << "No se ha cargado el dibujo de la escena" << juego_.pantalla();
     }
     if (!cargada) {
-        avisar(QStringLiteral("Error"),
+        emit aviso(QStringLiteral("Error"),
                QStringLiteral("No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."));
         return;
     }
+    juego_.avisarEscena();
     empieza_->show();
     presentacion_->hide();
 }

@@ -1,10 +1,11 @@
+// The game and its six windows, and the traffic between them.
 #pragma once
 
 #include "juego.h"
 
 #include <QObject>
 #include <QString>
-#include <functional>
+#include <QTimer>
 #include <memory>
 
 namespace zw {
@@ -47,14 +48,25 @@ public:
     void guardarPartida();
     void cargarPartida();
 
-    // Shows a modal message with one OK button; tests replace it.
-    std::function<void(const QString &titulo, const QString &texto)> avisar;
+signals:
+    // A message for the player with one OK button, titled "Aviso" or "Error".
+    void aviso(const QString &titulo, const QString &texto);
+    // The program ends at once: nothing saved, no window asked.
+    void terminar();
+
+protected:
+    // Closing any window of the game ends the program.
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void mostrarEmpieza();
     void conectarJuego();
     QString rutaPartida() const;
 
+    // The hidden windows' pictures, drawn ahead once the title window is on
+    // screen and again whenever a shown window changes size (a new zoom).
+    QTimer adelanto_;
+    bool primerCuadro_ = false;
     QString partida_;
     bool partidaAparte_;
     Juego juego_;

@@ -1,7 +1,8 @@
+// The two conversation windows, one class driven by a table of questions.
 #include "conversacion.h"
 
-#include "accesible.h"
-#include "estilo.h"
+#include "accesibilidad.h"
+#include "ventana.h"
 #include "ui_camarero.h"
 #include "ui_charrar1.h"
 
@@ -16,8 +17,6 @@ Conversacion::Conversacion(const Forma &forma, QWidget *parent)
 {
     forma.montar(this);
     prepararVentana(this, forma.tamano.width(), forma.tamano.height());
-    for (const Retrato &r : forma.retratos)
-        ponerImagen(findChild<QLabel *>(QLatin1String(r.control)), QLatin1String(r.imagen));
     centrar(this);
     // The focus starts where the tab order does, on the answer list.
     findChild<QListWidget *>(QStringLiteral("List1"))->setFocus();
@@ -48,21 +47,14 @@ void Conversacion::responder(const QStringList &lineas)
 
 std::unique_ptr<Conversacion> crearCharrar1()
 {
-    static constexpr Conversacion::Retrato retratos[] = {
-        {"Image1", ":/imagenes/bicho.jpg"},
-        {"Image3", ":/imagenes/jugador.jpg"},
-    };
     return std::make_unique<Conversacion>(Conversacion::Forma{
-        [](QWidget *w) { Ui::charrar1().setupUi(w); }, {593, 437}, retratos, charlaBicho()});
+        [](QWidget *w) { Ui::charrar1().setupUi(w); }, {593, 437}, charlaBicho()});
 }
 
 std::unique_ptr<Conversacion> crearCamarero()
 {
-    static constexpr Conversacion::Retrato retratos[] = {
-        {"Image1", ":/imagenes/camarero.jpg"},
-    };
     return std::make_unique<Conversacion>(Conversacion::Forma{
-        [](QWidget *w) { Ui::Camarero().setupUi(w); }, {564, 380}, retratos, charlaCamarero()});
+        [](QWidget *w) { Ui::Camarero().setupUi(w); }, {564, 380}, charlaCamarero()});
 }
 
 } // namespace zw

@@ -1,3 +1,4 @@
+// The two conversation windows, one class driven by a table of questions.
 #pragma once
 
 #include "charlas.h"
@@ -18,15 +19,9 @@ class Conversacion : public QWidget
     Q_OBJECT
 
 public:
-    // A character card: the picture control and the built-in picture it shows.
-    struct Retrato {
-        const char *control;
-        const char *imagen;
-    };
     struct Forma {
         void (*montar)(QWidget *ventana);   // builds the Designer form into the window
         QSize tamano;
-        std::span<const Retrato> retratos;
         std::span<const Pregunta> preguntas;
     };
 

@@ -1,10 +1,13 @@
+// The adventure screen: its colours, its verbs, and the game shown on it.
 #include "empieza.h"
 #include "ui_empieza.h"
 
-#include "escala.h"
 #include "escenas.h"
 #include "estilo.h"
 #include "juego.h"
+#include "pantalla_completa.h"
+#include "partida.h"
+#include "ventana.h"
 #include "zonas.h"
 
 #include <QAbstractItemView>
@@ -45,6 +48,13 @@ const Verbo_ verbos[] = {
     {&Ui::Empieza::Coger,  Verbo::Coger,  ColorSistema::TextoBoton, ColorSistema::Relieve},
 };
 
+// Play names scenes 1 to 7; a saved game may hold any number, and its
+// picture is then named by the number's last digit.
+QString ficheroDeEscena(int escena)
+{
+    return esEscena(escena) ? ficheroEscena(escena) : partida::ficheroImagenCargada(qint16(escena));
+}
+
 } // namespace
 
 Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
@@ -56,8 +66,6 @@ Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
     ui->setupUi(this);
     prepararVentana(this, 561, 387);
     escala::permitirPantallaCompleta(this);
-    // The first scene built into the program, drawn for the screen.
-    ui->Image1->mostrarFichero(QStringLiteral(":/dibujos/escena1.svg"));
     ui->Image1->adelantarDesde(carpeta_);
     pintar(this, ColorSistema::TextoMenu);
     for (QLabel *l : std::initializer_list<QLabel *>{ui->Label6, ui->Limpiar, ui->Label1, ui->Label2})
@@ -79,7 +87,7 @@ Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
     });
     connect(ui->Limpiar, &Etiqueta::clicked, &juego_, &Juego::limpiar);
     connect(ui->Label2, &Etiqueta::clicked, this, &Empieza::menu);
-    connect(ui->Label6, &Etiqueta::clicked, this, &terminarPrograma);
+    connect(ui->Label6, &Etiqueta::clicked, this, &Empieza::salir);
     prepararTeclado();
     prepararLector();
 }
@@ -124,30 +132,27 @@ void Empieza::mouseMoveEvent(QMouseEvent *e)
     QWidget::mouseMoveEvent(e);
 }
 
-void Empieza::mostrarEscena(int escena)
+QString Empieza::rutaEscena(int escena) const
 {
-    const QString fichero = ficheroEscena(escena);
-    if (!cargarImagen(fichero))
-        mostrarFalta(fichero);
+    return buscarFichero(carpeta_, ficheroDeEscena(escena));
 }
 
-bool Empieza::cargarImagen(const QString &fichero)
+bool Empieza::escenaLegible(int escena) const
 {
-    const QString ruta = buscarFichero(carpeta_, fichero);
-    if (ruta.isEmpty())
-        return false;
-    if (!ui->Image1->mostrarFichero(ruta))
-        return false;
-    ui->Image1->ponerEscena(juego_.pantalla());
-    return true;
+    const QString ruta = rutaEscena(escena);
+    return !ruta.isEmpty() && ui->Image1->legible(ruta, ImagenEscena::ancho);
 }
 
 // A scene whose picture is missing stays playable: its hotspots still answer,
 // and the player is told which drawing is gone instead of seeing the old scene.
-void Empieza::mostrarFalta(const QString &fichero)
+void Empieza::mostrarEscena(int escena)
 {
-    ui->Image1->mostrarAviso(QStringLiteral("No encuentro el dibujo \"%1\".").arg(QDir(carpeta_).filePath(fichero)));
-    ui->Image1->ponerEscena(juego_.pantalla());
+    const QString ruta = rutaEscena(escena);
+    if (ruta.isEmpty() || !ui->Image1->mostrarFichero(ruta)) {
+        ui->Image1->mostrarAviso(
+            QStringLiteral("No encuentro el dibujo \"%1\".").arg(QDir(carpeta_).filePath(ficheroDeEscena(escena))));
+    }
+    ui->Image1->ponerEscena(escena);
 }
 
 Empieza::~Empieza() = default;

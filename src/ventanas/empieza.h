@@ -1,3 +1,4 @@
+// The adventure screen: shows the game and passes the player's clicks to it.
 #pragma once
 
 #include <QWidget>
@@ -23,13 +24,14 @@ public:
     Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent = nullptr);
     ~Empieza() override;
 
-    // The one way a scene picture reaches the screen, in play and from a saved
-    // game: the file from the pictures folder, the name matched without regard
-    // to case. On failure the picture shown stays as it was.
-    bool cargarImagen(const QString &fichero);
+    // Whether the picture of a scene can be shown: found in the pictures
+    // folder and read, ready to be shown. A saved game is loaded only then.
+    bool escenaLegible(int escena) const;
 
 signals:
     void menu();
+    // "Salir a Windows": the program ends.
+    void salir();
 
 protected:
     void mouseMoveEvent(QMouseEvent *e) override;
@@ -43,9 +45,10 @@ private:
 
     void conectarVerbos();
     void conectarJuego();
-    // A scene change in play: its picture, or the card that says it is missing.
+    // The one way a scene reaches the screen, in play and from a saved game:
+    // its picture, or the card that says it is missing.
     void mostrarEscena(int escena);
-    void mostrarFalta(const QString &fichero);
+    QString rutaEscena(int escena) const;
     void resaltar(QLabel *verbo, bool resaltado);
 
     std::unique_ptr<Ui::Empieza> ui;

@@ -3,7 +3,8 @@
 #include "empieza.h"
 #include "ui_empieza.h"
 
-#include "accesible.h"
+#include "accesible_escena.h"
+#include "accesibilidad.h"
 #include "juego.h"
 
 #include <QApplication>
@@ -63,6 +64,10 @@ void Empieza::prepararLector()
     connect(ui->Image1, &ImagenEscena::senalada, this, [this](const QString &nombre) {
         anunciar(ui->muestra, nombre);
     });
+    connect(ui->Image1, &ImagenEscena::zonaEnUsoCambiada, this, [this](bool conFoco) {
+        anunciarZona(ui->Image1, conFoco);
+    });
+    connect(ui->Image1, &ImagenEscena::escenaPuesta, this, [this] { anunciarEscena(ui->Image1); });
 }
 
 void Empieza::showEvent(QShowEvent *e)

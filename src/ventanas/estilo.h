@@ -1,12 +1,8 @@
+// The colours and fonts the windows were designed with.
 #pragma once
 
 #include <QColor>
 #include <QFont>
-#include <QIcon>
-
-class QLabel;
-class QString;
-class QWidget;
 
 namespace zw {
 
@@ -29,25 +25,5 @@ QFont fuenteDialogo();                  // stands in for MS Sans Serif 8.25 pt
 QFont fuenteTitulo();                   // Arial 18 pt bold
 QFont fuenteNombreJuego();              // Arial Black 27.75 pt italic
 QFont fuenteGrande();                   // MS Sans Serif 12 pt bold
-
-// Every window of the game: fixed client size, the same frame and buttons, and
-// closing it ends the whole program.
-void prepararVentana(QWidget *ventana, int ancho, int alto);
-
-// A built-in picture into its control. A missing picture leaves the control
-// empty; it keeps its place and size.
-void ponerImagen(QLabel *control, const QString &recurso);
-
-// The game's icon, for the title bars and the task bar.
-QIcon iconoDelJuego();
-
-// Ends the program at once: no question, nothing saved, no other window's
-// close handling. Tests replace what it does.
-void terminarPrograma();
-using ManejadorFin = void (*)();
-ManejadorFin ponerManejadorFin(ManejadorFin nuevo);
-
-// Places a window in the middle of the screen it is on.
-void centrar(QWidget *ventana);
 
 } // namespace zw

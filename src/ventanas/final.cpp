@@ -1,8 +1,9 @@
+// The ending window.
 #include "final.h"
 
 #include "estilo.h"
 #include "ui_final.h"
-
+#include "ventana.h"
 
 namespace zw {
 
@@ -17,16 +18,10 @@ Final::Final(QWidget *parent)
     titular.setItalic(true);
     ui->Label1->setFont(titular);
     ui->Label6->setFont(fuenteGrande());
-    ponerImagen(ui->Image1, QStringLiteral(":/imagenes/cavernicola.jpg"));
 
-    connect(ui->Command1, &QPushButton::clicked, this, &Final::Command1_Click);
+    connect(ui->Command1, &QPushButton::clicked, this, &Final::salir);
 }
 
 Final::~Final() = default;
-
-void Final::Command1_Click()
-{
-    terminarPrograma();
-}
 
 } // namespace zw

@@ -1,3 +1,4 @@
+// The ending window.
 #pragma once
 
 #include <QWidget>
@@ -20,8 +21,11 @@ public:
     explicit Final(QWidget *parent = nullptr);
     ~Final() override;
 
+signals:
+    // "FINAL": the program ends.
+    void salir();
+
 private:
-    void Command1_Click();
 
     std::unique_ptr<Ui::Final> ui;
 };

@@ -1,9 +1,9 @@
+// Where a picture comes from, how it is read, and the one cache of pictures.
 #include "imagenes.h"
 
 #include "arte.h"
 #include "escenas.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -20,7 +20,23 @@ bool esDibujo(const QString &ruta)
     return ruta.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
 }
 
+// Room for every scene at the adventure screen's size and every window's
+// pictures, up to a 4K screen's full screen.
+void agrandarCache()
+{
+    static const bool hecho = [] {
+        QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 128 * 1024));
+        return true;
+    }();
+    (void)hecho;
+}
+
 } // namespace
+
+QString rutaDibujo(const QString &nombre)
+{
+    return QStringLiteral(":/dibujos/%1.svg").arg(nombre);
+}
 
 QList<Fuente> fuentesDe(const QString &ruta)
 {
@@ -39,11 +55,9 @@ QList<Fuente> fuentesDe(const QString &ruta)
     return fuentes;
 }
 
-QList<Fuente> ordenPara(QList<Fuente> fuentes, QSize fisico)
+QList<Fuente> ordenPara(QList<Fuente> fuentes, double densidad)
 {
-    // Pictures are as wide as the design (372) times their density.
-    const int necesaria = fisico.width();
-    const auto basta = [necesaria](const Fuente &f) { return qint64(f.veces) * 372 >= necesaria; };
+    const auto basta = [densidad](const Fuente &f) { return f.veces >= densidad - 1e-9; };
     std::stable_sort(fuentes.begin(), fuentes.end(), [&basta](const Fuente &a, const Fuente &b) {
         if (basta(a) != basta(b))
             return basta(a);
@@ -91,48 +105,39 @@ QString clave(const Fuente &fuente, QSize fisico)
         .arg(fisico.height());
 }
 
-Adelanto::Adelanto(QObject *parent)
-    : QObject(parent)
+QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio)
 {
-    trabajador_.setMaxThreadCount(1);
-    // Room for what is drawn ahead: every scene at the adventure screen's
-    // size and every window's pictures, up to a 4K screen's full screen.
-    QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 128 * 1024));
-}
-
-Adelanto::~Adelanto()
-{
-    trabajador_.clear();
-    trabajador_.waitForDone();
-}
-
-void Adelanto::pedir(const QList<Fuente> &orden, QSize fisico, double ratio)
-{
-    if (orden.isEmpty())
-        return;
-    const QString primera = clave(orden.first(), fisico);
-    if (QPixmapCache::find(primera, nullptr) || pendientes_.contains(primera))
-        return;
-    pendientes_.insert(primera);
-    trabajador_.start([this, orden, fisico, ratio, primera] {
-        for (const Fuente &f : orden) {
-            QImage imagen = leer(f, fisico);
+    agrandarCache();
+    for (const Fuente &f : orden) {
+        const QString k = clave(f, fisico);
+        QPixmap hecho;
+        if (!QPixmapCache::find(k, &hecho)) {
+            const QImage imagen = leer(f, fisico);
             if (imagen.isNull())
                 continue;
-            QMetaObject::invokeMethod(
-                this,
-                [this, primera, hecha = clave(f, fisico), imagen = std::move(imagen), ratio] {
-                    pendientes_.remove(primera);
-                    if (QPixmapCache::find(hecha, nullptr))
-                        return;
-                    QPixmap pixmap = QPixmap::fromImage(imagen);
-                    pixmap.setDevicePixelRatio(ratio);
-                    QPixmapCache::insert(hecha, pixmap);
-                },
-                Qt::QueuedConnection);
-            return;
+            hecho = QPixmap::fromImage(imagen);
+            hecho.setDevicePixelRatio(ratio);
+            QPixmapCache::insert(k, hecho);
         }
-    });
+        hecho.setDevicePixelRatio(ratio); // copies only if the screen changed
+        return hecho;
+    }
+    return {};
+}
+
+void guardar(const QString &clave, const QImage &imagen, double ratio)
+{
+    agrandarCache();
+    if (QPixmapCache::find(clave, nullptr))
+        return;
+    QPixmap pixmap = QPixmap::fromImage(imagen);
+    pixmap.setDevicePixelRatio(ratio);
+    QPixmapCache::insert(clave, pixmap);
+}
+
+bool guardada(const QString &clave)
+{
+    return QPixmapCache::find(clave, nullptr);
 }
 
 } // namespace zw::imagenes

@@ -1,30 +1,35 @@
+// Where a picture comes from and how it is read at the size the screen needs,
+// through the one cache every picture control paints from.
 #pragma once
 
 #include <QImage>
 #include <QList>
-#include <QObject>
-#include <QSet>
+#include <QPixmap>
 #include <QString>
-#include <QThreadPool>
 
 namespace zw::imagenes {
 
-// A picture of a scene at one density: "N.jpg" (1), "N@2x.jpg" (2),
-// "N@3x.jpg" (3), or the drawing it was built from (any density).
+// A picture at one density: a scene file "N.jpg" (1), "N@2x.jpg" (2),
+// "N@3x.jpg" (3), or a drawing built into the program (any density).
 struct Fuente {
     QString ruta;
     int veces;
 };
 inline constexpr int cualquierDensidad = 1 << 20;
 
-// Every picture of the scene file `ruta`: itself, the denser ones beside it
-// (any letter case) unless older than it (the player replaced it), and its
-// drawing while the file is the build's own. A drawing ("...svg") alone.
+// The drawing of that name built into the program: "jugador" is
+// ":/dibujos/jugador.svg".
+QString rutaDibujo(const QString &nombre);
+
+// Every picture of the file `ruta`: itself, the denser ones beside it (any
+// letter case) unless older than it (the player replaced it), and its drawing
+// while the file is the build's own. A drawing alone for a drawing.
 QList<Fuente> fuentesDe(const QString &ruta);
 
-// The order to try them in for a picture `fisico` pixels wide and high: the
-// least dense that is dense enough first, then the densest of the rest.
-QList<Fuente> ordenPara(QList<Fuente> fuentes, QSize fisico);
+// The order to try them in where the screen needs `densidad` of its pixels
+// for each pixel of the 1× picture: the least dense that is dense enough
+// first, then the densest of the rest.
+QList<Fuente> ordenPara(QList<Fuente> fuentes, double densidad);
 
 // The picture read (or drawn) at exactly `fisico` pixels; null when it cannot
 // be read. Safe on any thread.
@@ -33,28 +38,19 @@ QImage leer(const Fuente &fuente, QSize fisico);
 // Whether the picture can be read, by its header alone.
 bool legible(const Fuente &fuente);
 
-// The key of one picture at one size in QPixmapCache.
+// The key of one picture at one size in the cache.
 QString clave(const Fuente &fuente, QSize fisico);
 
-// A drawing rendered on white, as the build renders it. Safe on any thread.
+// A drawing rendered on white. Safe on any thread.
 QImage pintarDibujo(const QString &svg, QSize fisico);
 
-// Draws pictures on a worker thread into QPixmapCache (under clave()), ahead
-// of need. Pictures arrive while it lives; deleting it waits for the one
-// being drawn.
-class Adelanto : public QObject
-{
-public:
-    explicit Adelanto(QObject *parent = nullptr);
-    ~Adelanto() override;
+// The first of `orden` that can be read, at `fisico` pixels for a screen of
+// pixel ratio `ratio`: from the cache, else read now and kept there. Null
+// when none can be read.
+QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio);
 
-    // The first of `orden` that can be read, at `fisico` pixels for a screen
-    // of pixel ratio `ratio`; nothing when it is kept or coming already.
-    void pedir(const QList<Fuente> &orden, QSize fisico, double ratio);
-
-private:
-    QThreadPool trabajador_;
-    QSet<QString> pendientes_;
-};
+// Keeps a picture read elsewhere (drawn ahead) under its key.
+void guardar(const QString &clave, const QImage &imagen, double ratio);
+bool guardada(const QString &clave);
 
 } // namespace zw::imagenes

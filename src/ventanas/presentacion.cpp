@@ -1,7 +1,9 @@
+// The title window and its menu.
 #include "presentacion.h"
 #include "ui_presentacion.h"
 
 #include "estilo.h"
+#include "ventana.h"
 
 namespace zw {
 
@@ -23,7 +25,7 @@ Presentacion::Presentacion(QWidget *parent)
 
     connect(ui->jugar, &QAction::triggered, this, &Presentacion::jugar);
     connect(ui->acercade, &QAction::triggered, this, &Presentacion::acercaDe);
-    connect(ui->salir, &QAction::triggered, this, &terminarPrograma);
+    connect(ui->salir, &QAction::triggered, this, &Presentacion::salir);
     connect(ui->guardarpartida, &QAction::triggered, this, &Presentacion::guardarPartida);
     connect(ui->cargarpartida, &QAction::triggered, this, &Presentacion::cargarPartida);
 }

@@ -1,3 +1,4 @@
+// The title window: the story and the menu that starts, saves, loads and quits.
 #pragma once
 
 #include <QMainWindow>
@@ -24,6 +25,7 @@ signals:
     void acercaDe();
     void guardarPartida();
     void cargarPartida();
+    void salir();
 
 private:
     std::unique_ptr<Ui::Presentacion> ui;

@@ -1,8 +1,10 @@
 #include "apoyo.h"
+#include "aplicacion.h"
 #include "conversacion.h"
 #include "escala.h"
 #include "estilo.h"
 #include "final.h"
+#include "imagen.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -19,14 +21,17 @@ using namespace prueba;
 
 namespace {
 
-std::unique_ptr<QWidget> crear(const QString &ventana)
+// The windows of a new game, whose ends of the program are counted.
+std::unique_ptr<zw::Aplicacion> app;
+
+QWidget *crear(const QString &ventana)
 {
     if (ventana == QLatin1String("charrar1"))
-        return zw::crearCharrar1();
+        return app->charrar1();
     if (ventana == QLatin1String("Camarero"))
-        return zw::crearCamarero();
+        return app->camarero();
     if (ventana == QLatin1String("Final"))
-        return std::make_unique<zw::Final>();
+        return app->final();
     return nullptr;
 }
 
@@ -69,18 +74,16 @@ class TestConversaciones : public QObject
 {
     Q_OBJECT
 
-private:
-    zw::ManejadorFin anterior = nullptr;
-
 private slots:
     void init()
     {
         finales = 0;
-        anterior = zw::ponerManejadorFin(contarFin);
+        app = std::make_unique<zw::Aplicacion>(QStringLiteral(ZW_GRAFICOS));
+        contarFinales(*app);
     }
     void cleanup()
     {
-        zw::ponerManejadorFin(anterior);
+        app.reset();
         zw::escala::ponerZoom(1);
     }
 
@@ -210,7 +213,7 @@ private slots:
 
     void fuentesFinal()
     {
-        zw::Final w;
+        zw::Final &w = *app->final();
         auto titular = w.findChild<QLabel *>(QStringLiteral("Label1"));
         auto fin = w.findChild<QLabel *>(QStringLiteral("Label6"));
         QVERIFY(titular && fin);
@@ -371,8 +374,7 @@ private slots:
 
     void adiosOculta()
     {
-        const auto ventana = zw::crearCharrar1();
-        QWidget &w = *ventana;
+        QWidget &w = *app->charrar1();
         w.show();
         auto lista = w.findChild<QListWidget *>(QStringLiteral("List1"));
         w.findChild<QPushButton *>(QStringLiteral("dondemanos"))->click();
@@ -389,8 +391,7 @@ private slots:
 
     void camareroSale()
     {
-        const auto ventana = zw::crearCamarero();
-        zw::Conversacion &w = *ventana;
+        zw::Conversacion &w = *app->camarero();
         w.show();
         auto lista = w.findChild<QListWidget *>(QStringLiteral("List1"));
         w.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
@@ -412,7 +413,7 @@ private slots:
 
     void finalTermina()
     {
-        zw::Final w;
+        zw::Final &w = *app->final();
         w.show();
         w.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(finales, 1);
@@ -441,10 +442,10 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("recurso");
         QTest::addColumn<QSize>("tamano");
-        QTest::newRow("bicho") << "charrar1" << "Image1" << ":/imagenes/bicho.jpg" << QSize(108, 198);
-        QTest::newRow("jugador") << "charrar1" << "Image3" << ":/imagenes/jugador.jpg" << QSize(179, 225);
-        QTest::newRow("camarero") << "Camarero" << "Image1" << ":/imagenes/camarero.jpg" << QSize(94, 64);
-        QTest::newRow("cavernicola") << "Final" << "Image1" << ":/imagenes/cavernicola.jpg" << QSize(103, 161);
+        QTest::newRow("bicho") << "charrar1" << "Image1" << ":/dibujos/bicho.svg" << QSize(108, 198);
+        QTest::newRow("jugador") << "charrar1" << "Image3" << ":/dibujos/jugador.svg" << QSize(179, 225);
+        QTest::newRow("camarero") << "Camarero" << "Image1" << ":/dibujos/camarero.svg" << QSize(94, 64);
+        QTest::newRow("cavernicola") << "Final" << "Image1" << ":/dibujos/cavernicola.svg" << QSize(103, 161);
     }
     void imagenes()
     {
@@ -457,10 +458,10 @@ private slots:
         auto imagen = w->findChild<QLabel *>(control);
         QVERIFY(imagen);
         QCOMPARE(imagen->size(), tamano);
-        // The pictures are built in by the art library; without them the card stays blank.
-        const QPixmap dibujo = imagen->pixmap();
+        // The drawings are built in by the art library; without them the card stays blank.
+        const QPixmap dibujo = static_cast<zw::Imagen *>(imagen)->pintada();
         if (QFile::exists(recurso))
-            QCOMPARE(dibujo.size(), tamano);
+            QCOMPARE(dibujo.deviceIndependentSize().toSize(), tamano);
         else
             QVERIFY(dibujo.isNull());
     }

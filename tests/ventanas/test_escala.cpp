@@ -3,10 +3,11 @@
 #include "acerca.h"
 #include "aplicacion.h"
 #include "apoyo.h"
-#include "controles.h"
+#include "imagen_escena.h"
 #include "conversacion.h"
 #include "empieza.h"
 #include "escala.h"
+#include "pantalla_completa.h"
 #include "estilo.h"
 #include "final.h"
 #include "presentacion.h"
@@ -60,8 +61,6 @@ class TestEscala : public QObject
     Q_OBJECT
 
     QTemporaryDir ajustes;
-    ManejadorFin anterior = nullptr;
-
 private slots:
     void initTestCase()
     {
@@ -72,11 +71,9 @@ private slots:
     void init()
     {
         finales = 0;
-        anterior = ponerManejadorFin(contarFin);
     }
     void cleanup()
     {
-        ponerManejadorFin(anterior);
         escala::ponerZoom(1);
         QSettings().clear();
     }
@@ -205,7 +202,7 @@ private slots:
         QCOMPARE(e->size(), QSize(842, 581));
         QCOMPARE(app.charrar1()->size(), QSize(890, 656)); // hidden windows too
         QCOMPARE(imagen->size(), QSize(558, 455));
-        QCOMPARE(imagen->pixmap().deviceIndependentSize().toSize(), QSize(558, 455));
+        QCOMPARE(static_cast<Imagen *>(imagen)->pintada().deviceIndependentSize().toSize(), QSize(558, 455));
         QCOMPARE(textos(objetos), (QStringList{"Mechero", "Papel"}));
         QCOMPARE(textos(resultado), (QStringList{"una respuesta", "y otra"}));
         QCOMPARE(acciones->text(), "Usar Papel con ");
@@ -294,6 +291,7 @@ private slots:
     void pantallaCompleta()
     {
         Aplicacion app(QStringLiteral(ZW_GRAFICOS));
+        contarFinales(app);
         app.arrancar(1.5);
         app.jugar();
         Empieza *e = app.empieza();

@@ -71,8 +71,8 @@ class TestJuegoEntero : public QObject
 private slots:
     void deLaSelvaALaSelva()
     {
-        const ManejadorFin anterior = ponerManejadorFin(contarFin);
         Aplicacion app(QStringLiteral(ZW_GRAFICOS));
+        contarFinales(app);
         app.arrancar();
         app.presentacion()->findChild<QAction *>(QStringLiteral("jugar"))->trigger();
         Jugador yo(app);
@@ -161,7 +161,6 @@ private slots:
         QCOMPARE(finales, 0);
         QTest::mouseClick(app.final()->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
         QCOMPARE(finales, 1);
-        ponerManejadorFin(anterior);
     }
 };
 

@@ -2,7 +2,9 @@
 #include "apoyo.h"
 #include "aplicacion.h"
 #include "empieza.h"
+#include "imagen.h"
 #include "presentacion.h"
+#include "ventana.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,7 +53,8 @@ struct Avisos {
     QStringList dichos;
     explicit Avisos(Aplicacion &app)
     {
-        app.avisar = [this](const QString &titulo, const QString &texto) { dichos << titulo + ": " + texto; };
+        QObject::connect(&app, &Aplicacion::aviso,
+                         [this](const QString &titulo, const QString &texto) { dichos << titulo + ": " + texto; });
     }
 };
 
@@ -67,7 +70,7 @@ QStringList objetosEnPantalla(Aplicacion &app)
 
 QImage imagenEscena(Aplicacion &app)
 {
-    return app.empieza()->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().toImage();
+    return app.empieza()->findChild<zw::Imagen *>(QStringLiteral("Image1"))->pintada().toImage();
 }
 
 } // namespace
@@ -221,6 +224,7 @@ private slots:
     void cajaDeMensaje()
     {
         Aplicacion app(QStringLiteral("/no/existe"));
+        QObject::connect(&app, &Aplicacion::aviso, &mostrarAviso);
         app.arrancar();
         QString titulo, texto;
         QMessageBox::Icon icono = QMessageBox::Warning;

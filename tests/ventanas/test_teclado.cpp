@@ -4,7 +4,7 @@
 
 #include "acerca.h"
 #include "aplicacion.h"
-#include "controles.h"
+#include "imagen_escena.h"
 #include "conversacion.h"
 #include "empieza.h"
 #include "estilo.h"
@@ -23,6 +23,7 @@ struct Partida {
     mutable Aplicacion app{QStringLiteral(ZW_GRAFICOS)};
     explicit Partida(int escena = 1, bool jugar = true)
     {
+        contarFinales(app);
         app.arrancar();
         if (jugar)
             app.jugar();
@@ -64,11 +65,7 @@ class TestTeclado : public QObject
 {
     Q_OBJECT
 
-    ManejadorFin anterior = nullptr;
-
 private slots:
-    void initTestCase() { anterior = ponerManejadorFin(contarFin); }
-    void cleanupTestCase() { ponerManejadorFin(anterior); }
 
     // Real Tab and Shift+Tab presses round the ring, from where the focus lands
     // as the window opens; inside the picture Tab walks the hotspots first.

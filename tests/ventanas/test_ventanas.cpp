@@ -7,6 +7,7 @@
 #include "escala.h"
 #include "estilo.h"
 #include "final.h"
+#include "imagen.h"
 #include "presentacion.h"
 #include "reglas.h"
 
@@ -66,17 +67,13 @@ class TestVentanas : public QObject
 {
     Q_OBJECT
 
-    ManejadorFin anterior = nullptr;
-
 private slots:
     void init()
     {
         finales = 0;
-        anterior = ponerManejadorFin(contarFin);
     }
     void cleanup()
     {
-        ponerManejadorFin(anterior);
         escala::ponerZoom(1);
     }
 
@@ -143,6 +140,7 @@ private slots:
     void acercaDeUnaSolaVez()
     {
         Aplicacion app;
+        contarFinales(app);
         app.arrancar();
         auto *acercade = app.presentacion()->findChild<QAction *>("acercade");
         acercade->trigger();
@@ -164,6 +162,7 @@ private slots:
     void todoTerminaElPrograma()
     {
         Aplicacion app;
+        contarFinales(app);
         app.arrancar();
         app.presentacion()->findChild<QAction *>("salir")->trigger();
         QCOMPARE(finales, 1);
@@ -403,13 +402,13 @@ private slots:
         Aplicacion app(QStringLiteral("/no/existe"));
         app.arrancar();
         app.jugar();
-        auto *imagen = control<QLabel>(app.empieza(), "Image1");
-        const QImage antes = imagen->pixmap().toImage();
+        auto *imagen = control<Imagen>(app.empieza(), "Image1");
+        const QImage antes = imagen->pintada().toImage();
         clic(control(app.empieza(), "Usar"));
         QTest::mousePress(imagen, Qt::LeftButton, {}, QPoint(100, 100));
         QCOMPARE(app.juego().estado[Palabra::pantalla], 2);
-        QVERIFY(imagen->pixmap().toImage() != antes);
-        QCOMPARE(imagen->pixmap().size(), QSize(372, 303));
+        QVERIFY(imagen->pintada().toImage() != antes);
+        QCOMPARE(imagen->pintada().size(), QSize(372, 303));
         clic(control(app.empieza(), "Hablar"));
         QTest::mousePress(imagen, Qt::LeftButton, {}, QPoint(30, 200));
         QCOMPARE(app.juego().acciones(), "Hablar con Bicho");

@@ -1,0 +1,180 @@
+// A window's design, read once, shown at any zoom or full screen.
+#include "diseno_ventana.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <cmath>
+
+namespace zw {
+
+namespace {
+
+const QString nombre = QStringLiteral("zw_diseno");
+
+int escalar(int v, double f)
+{
+    return int(std::lround(v * f));
+}
+
+// Both edges are scaled, so controls that touch at ×1 touch at every zoom.
+QRect escalar(const QRect &r, double f, QPoint desplazamiento = {})
+{
+    const QPoint a(escalar(r.left(), f), escalar(r.top(), f));
+    const QPoint b(escalar(r.left() + r.width(), f), escalar(r.top() + r.height(), f));
+    return QRect(a, QSize(b.x() - a.x(), b.y() - a.y())).translated(desplazamiento);
+}
+
+QSize escalar(QSize s, double f)
+{
+    return escalar(QRect(QPoint(), s), f).size();
+}
+
+// Rounded down, so a text that fits its box at ×1 never grows past it.
+QFont escalar(QFont fuente, double f)
+{
+    if (fuente.pixelSize() > 0)
+        fuente.setPixelSize(std::max(1, int(std::floor(fuente.pixelSize() * f + 1e-9))));
+    else
+        fuente.setPointSizeF(fuente.pointSizeF() * f);
+    return fuente;
+}
+
+} // namespace
+
+DisenoVentana::DisenoVentana(QWidget *ventana, double zoom)
+    : QObject(ventana)
+    , ventana_(ventana)
+    , zoom_(zoom)
+{
+    setObjectName(nombre);
+    ventana->installEventFilter(this);
+}
+
+DisenoVentana *DisenoVentana::de(const QWidget *ventana)
+{
+    return ventana ? ventana->findChild<DisenoVentana *>(nombre, Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+void DisenoVentana::ponerZoom(double zoom)
+{
+    zoom_ = zoom;
+    aplicar();
+}
+
+void DisenoVentana::ponerCompleta(bool completa)
+{
+    completa_ = completa;
+    aplicar();
+}
+
+bool DisenoVentana::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto == ventana_
+        && (evento->type() == QEvent::Show || evento->type() == QEvent::ScreenChangeInternal
+            || (completa_ && evento->type() == QEvent::Resize)))
+        aplicar();
+    return QObject::eventFilter(objeto, evento);
+}
+
+// Every control's own font: some classes (menus, menu bars) take theirs
+// from the platform rather than from the window.
+DisenoVentana::Control DisenoVentana::medir(QWidget *w) const
+{
+    Control c{w, w->font(), {}, {}, {}};
+    // Windows place themselves; a main window lays out its own parts.
+    if (!w->isWindow() && !qobject_cast<QMainWindow *>(w->parentWidget()))
+        c.geometria = w->geometry();
+    if (w->minimumSize() == w->maximumSize())
+        c.fijo = w->minimumSize();
+    if (auto *marco = qobject_cast<QFrame *>(w);
+        marco && (marco->frameShape() == QFrame::HLine || marco->frameShape() == QFrame::VLine))
+        c.linea = marco->lineWidth();
+    return c;
+}
+
+void DisenoVentana::leer()
+{
+    leido_ = true;
+    tam_ = ventana_->size();
+    if (auto *principal = qobject_cast<QMainWindow *>(ventana_))
+        tam_.setHeight(principal->centralWidget()->height());
+    controles_.push_back({ventana_, ventana_->font(), {}, {}, {}});
+    for (QWidget *w : ventana_->findChildren<QWidget *>())
+        controles_.push_back(medir(w));
+}
+
+// The largest factor at which the design fits the screen, and where it
+// then starts so that it stands in the middle.
+double DisenoVentana::factorCompleto(QPoint &desplazamiento) const
+{
+    const QSize area = ventana_->screen() ? ventana_->screen()->geometry().size() : ventana_->size();
+    const double f = std::min(double(area.width()) / tam_.width(), double(area.height()) / tam_.height());
+    const QSize ocupa = escalar(tam_, f);
+    desplazamiento = QPoint((area.width() - ocupa.width()) / 2, (area.height() - ocupa.height()) / 2);
+    return f;
+}
+
+void DisenoVentana::aplicar()
+{
+    if (!leido_)
+        leer();
+    QPoint desplazamiento;
+    const double f = completa_ ? factorCompleto(desplazamiento) : zoom_;
+    if (f == factor_ && desplazamiento == desplazamiento_)
+        return;
+    factor_ = f;
+    desplazamiento_ = desplazamiento;
+    escalarControles();
+    fijarTamano();
+    if (!completa_ && ventana_->isVisible())
+        mantenerEnPantalla();
+}
+
+void DisenoVentana::escalarControles()
+{
+    for (const Control &c : controles_) {
+        if (!c.w)
+            continue;
+        c.w->setFont(escalar(c.fuente, factor_));
+        if (c.geometria)
+            c.w->setGeometry(escalar(*c.geometria, factor_, c.w->parentWidget() == ventana_ ? desplazamiento_ : QPoint()));
+        if (c.fijo)
+            c.w->setFixedSize(escalar(*c.fijo, factor_));
+        if (c.linea)
+            static_cast<QFrame *>(c.w.data())->setLineWidth(std::max(1, escalar(*c.linea, factor_)));
+    }
+}
+
+void DisenoVentana::fijarTamano()
+{
+    if (completa_) {
+        ventana_->setMinimumSize(0, 0);
+        ventana_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else if (auto *principal = qobject_cast<QMainWindow *>(ventana_)) {
+        // The client area is the design's; the menu bar takes what its font needs.
+        const int ancho = principal->centralWidget()->width();
+        principal->setFixedSize(ancho, principal->centralWidget()->height() + principal->menuBar()->heightForWidth(ancho));
+    } else {
+        ventana_->setFixedSize(escalar(tam_, factor_));
+    }
+}
+
+// A window grown past the screen's edge is moved back inside it.
+void DisenoVentana::mantenerEnPantalla()
+{
+    const QScreen *pantalla = ventana_->screen();
+    if (!pantalla)
+        return;
+    const QRect zona = pantalla->availableGeometry();
+    const QRect marco = ventana_->frameGeometry();
+    QPoint esquina = marco.topLeft();
+    esquina.setX(std::max(zona.left(), std::min(esquina.x(), zona.right() + 1 - marco.width())));
+    esquina.setY(std::max(zona.top(), std::min(esquina.y(), zona.bottom() + 1 - marco.height())));
+    if (esquina != marco.topLeft())
+        ventana_->move(esquina);
+}
+
+} // namespace zw

@@ -1,0 +1,66 @@
+// A window's design, read once, shown at any zoom or full screen.
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <optional>
+
+class QWidget;
+
+namespace zw {
+
+// Positions, sizes, fonts and line widths are the design's ×1 values times
+// the factor, so the layout stays the one designed; pictures paint themselves
+// at whatever size their control gets. Full screen, the window is shown at
+// the largest factor that fits its screen, centred on its own background.
+class DisenoVentana : public QObject
+{
+public:
+    // Its design is read at the first scaling, so fonts set after this count
+    // as designed.
+    DisenoVentana(QWidget *ventana, double zoom);
+
+    // The one registered for a window, or null.
+    static DisenoVentana *de(const QWidget *ventana);
+
+    void ponerZoom(double zoom);
+    bool completa() const { return completa_; }
+    void ponerCompleta(bool completa);
+    // Applies the zoom, or the full-screen factor, to every control.
+    void aplicar();
+
+    QPoint antes; // where the window was before full screen
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    struct Control {
+        QPointer<QWidget> w;
+        QFont fuente;
+        std::optional<QRect> geometria;
+        std::optional<QSize> fijo;
+        std::optional<int> linea;
+    };
+
+    void leer();
+    Control medir(QWidget *w) const;
+    double factorCompleto(QPoint &desplazamiento) const;
+    void escalarControles();
+    void fijarTamano();
+    void mantenerEnPantalla();
+
+    QWidget *ventana_;
+    double zoom_;
+    bool completa_ = false;
+    bool leido_ = false;
+    QSize tam_; // the client area as designed
+    QList<Control> controles_;
+    double factor_ = 1.0;
+    QPoint desplazamiento_;
+};
+
+} // namespace zw

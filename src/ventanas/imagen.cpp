@@ -1,0 +1,129 @@
+// The one picture control: a drawing, a picture file or a card, painted for
+// its size and screen.
+#include "imagen.h"
+
+#include "adelanto.h"
+#include "estilo.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace zw {
+
+Imagen::Imagen(QWidget *parent)
+    : QLabel(parent)
+{
+}
+
+Imagen::~Imagen()
+{
+    // Nothing drawn ahead may arrive for a program that is going away.
+    imagenes::pararAdelantos();
+}
+
+void Imagen::ponerDibujo(const QString &nombre)
+{
+    dibujo_ = nombre;
+    cambiar(imagenes::fuentesDe(imagenes::rutaDibujo(nombre)), 0);
+}
+
+bool Imagen::legible(const QString &ruta, int anchoDiseno) const
+{
+    const QList<imagenes::Fuente> fuentes = imagenes::fuentesDe(ruta);
+    return !imagenes::pixmap(imagenes::ordenPara(fuentes, fisico().width() / double(anchoDiseno)), fisico(),
+                             devicePixelRatioF())
+                .isNull();
+}
+
+bool Imagen::ponerFichero(const QString &ruta, int anchoDiseno)
+{
+    const QList<imagenes::Fuente> fuentes = imagenes::fuentesDe(ruta);
+    if (isVisible()) {
+        if (!legible(ruta, anchoDiseno))
+            return false;
+    } else if (std::none_of(fuentes.begin(), fuentes.end(), imagenes::legible)) {
+        // Drawn when shown; until then it is enough to know it can be read.
+        return false;
+    }
+    cambiar(fuentes, anchoDiseno);
+    if (!isVisible())
+        imagenes::adelantar(orden(), fisico(), devicePixelRatioF());
+    return true;
+}
+
+void Imagen::ponerAviso(const QString &texto, QSize diseno)
+{
+    cambiar({}, 0);
+    aviso_ = texto;
+    disenoAviso_ = diseno;
+}
+
+void Imagen::cambiar(const QList<imagenes::Fuente> &fuentes, int anchoDiseno)
+{
+    fuentes_ = fuentes;
+    anchoDiseno_ = anchoDiseno;
+    aviso_.clear();
+    hecha_ = QPixmap();
+    update();
+}
+
+QSize Imagen::fisico() const
+{
+    return (QSizeF(size()) * devicePixelRatioF()).toSize();
+}
+
+// A drawing suits any density; a file's denser versions are chosen by how
+// many screen pixels each of its 1× pixels needs.
+QList<imagenes::Fuente> Imagen::orden() const
+{
+    if (anchoDiseno_ <= 0)
+        return fuentes_;
+    return imagenes::ordenPara(fuentes_, fisico().width() / double(anchoDiseno_));
+}
+
+QPixmap Imagen::tarjeta() const
+{
+    const double ratio = devicePixelRatioF();
+    QPixmap hueco(fisico());
+    hueco.setDevicePixelRatio(ratio);
+    hueco.fill(QColor(40, 40, 40));
+    QPainter pintor(&hueco);
+    const double f = disenoAviso_.width() > 0 ? width() / double(disenoAviso_.width()) : 1.0;
+    pintor.scale(f, f);
+    pintor.setPen(Qt::white);
+    pintor.setFont(fuenteDialogo());
+    pintor.drawText(QRect(QPoint(), disenoAviso_.isValid() ? disenoAviso_ : size()), Qt::AlignCenter, aviso_);
+    return hueco;
+}
+
+QPixmap Imagen::pintada() const
+{
+    const QSize tam = fisico();
+    const double ratio = devicePixelRatioF();
+    if (!hecha_.isNull() && hecha_.size() == tam && hecha_.devicePixelRatio() == ratio)
+        return hecha_;
+    if (!aviso_.isEmpty())
+        hecha_ = tarjeta();
+    else if (!fuentes_.isEmpty() && !tam.isEmpty())
+        hecha_ = imagenes::pixmap(orden(), tam, ratio);
+    return hecha_;
+}
+
+void Imagen::paintEvent(QPaintEvent *)
+{
+    const QPixmap p = pintada();
+    if (p.isNull())
+        return;
+    QPainter pintor(this);
+    pintor.drawPixmap(QPoint(), p);
+}
+
+void Imagen::adelantarOcultas()
+{
+    for (QWidget *ventana : QApplication::topLevelWidgets())
+        for (Imagen *imagen : ventana->findChildren<Imagen *>())
+            if (!imagen->isVisible() && imagen->aviso_.isEmpty())
+                imagenes::adelantar(imagen->orden(), imagen->fisico(), imagen->devicePixelRatioF());
+}
+
+} // namespace zw

@@ -1,0 +1,62 @@
+// The one picture control of the game's windows.
+#pragma once
+
+#include "imagenes.h"
+
+#include <QLabel>
+
+namespace zw {
+
+// A picture: one of the drawings built into the program (named in the forms
+// by the property `dibujo`), a picture file with its denser versions, or a
+// dark card with a message in place of a missing picture. It paints itself at
+// its size for its screen's density, through the cache of pictures, so it is
+// sharp at every zoom and on every screen.
+class Imagen : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString dibujo READ dibujo WRITE ponerDibujo)
+
+public:
+    explicit Imagen(QWidget *parent = nullptr);
+    ~Imagen() override;
+
+    QString dibujo() const { return dibujo_; }
+    void ponerDibujo(const QString &nombre);
+
+    // A picture file, `anchoDiseno` pixels wide at 1×, and its denser
+    // versions. False when none of them can be read: what it showed stays.
+    bool ponerFichero(const QString &ruta, int anchoDiseno);
+
+    // Whether that file (or a denser version) can be read at the size this
+    // control would show it; what is read is kept for the showing.
+    bool legible(const QString &ruta, int anchoDiseno) const;
+
+    // A message on a dark card, written in the design's pixels.
+    void ponerAviso(const QString &texto, QSize diseno);
+
+    // What it shows now, at its size for its screen.
+    QPixmap pintada() const;
+
+    // The pictures of every hidden control of the program drawn ahead at the
+    // size they will be shown at, so a window opens without reading any.
+    static void adelantarOcultas();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    void cambiar(const QList<imagenes::Fuente> &fuentes, int anchoDiseno);
+    QList<imagenes::Fuente> orden() const;
+    QSize fisico() const;
+    QPixmap tarjeta() const;
+
+    QString dibujo_;
+    QList<imagenes::Fuente> fuentes_;
+    int anchoDiseno_ = 0;
+    QString aviso_;
+    QSize disenoAviso_;
+    mutable QPixmap hecha_;
+};
+
+} // namespace zw

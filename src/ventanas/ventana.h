@@ -1,0 +1,29 @@
+// What every window of the game is set up with, and where it appears.
+#pragma once
+
+#include <QIcon>
+
+class QString;
+class QWidget;
+
+namespace zw {
+
+// Fixed client size, the same frame and buttons, the dialog font, Enter on
+// buttons, the focus mark, the reader's view and the zoom. Closing it is the
+// application's business (Aplicacion ends the program).
+void prepararVentana(QWidget *ventana, int ancho, int alto);
+
+// Places a window in the middle of the screen it is on.
+void centrar(QWidget *ventana);
+
+// Shows a window above the others, with the keyboard.
+void traerAlFrente(QWidget *ventana);
+
+// The player's one kind of message: modal, a title, a text and one OK
+// button, no icon.
+void mostrarAviso(const QString &titulo, const QString &texto);
+
+// The game's icon, for the title bars and the task bar.
+QIcon iconoDelJuego();
+
+} // namespace zw
