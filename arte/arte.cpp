@@ -1,3 +1,4 @@
+// The catalogue of built-in drawings and icons, and the check that a scene file is still the build's own.
 #include "arte.h"
 
 #include <QCryptographicHash>

@@ -1,3 +1,4 @@
+// The drawings built into the program and the icon, as the windows find them.
 #pragma once
 
 #include <QString>
