@@ -110,7 +110,7 @@ xdpyinfo >/dev/null 2>&1 || fallo "el servidor X $DISPLAY no contesta"
 # nothing, so the pictures can only come from beside the unpacked program.
 cd "$tmp/vacia"
 HOME="$tmp/casa" XDG_DATA_HOME="$tmp/datos" XDG_DATA_DIRS="$tmp/sin-datos" QT_QPA_PLATFORM=xcb \
-  "$tmp/raiz/usr/bin/zarrapio-world" &
+  "$tmp/raiz/usr/games/zarrapio-world" &
 juego=$!
 
 w="$(titulo)" || fallo "no aparece la ventana del título"
