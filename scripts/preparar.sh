@@ -6,7 +6,7 @@ set -euo pipefail
 paquetes=(
   cmake g++ clang libclang-rt-14-dev make
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
-  fonts-liberation
+  fonts-liberation qt6-translations-l10n
   dpkg-dev lintian desktop-file-utils appstream
   xvfb xauth xdotool x11-utils imagemagick
 )
