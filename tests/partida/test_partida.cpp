@@ -824,8 +824,6 @@ void TestPartida::guardarQuitaRestos_data()
     QTest::addColumn<QString>("clase");
     QTest::addColumn<bool>("quitado");
     QTest::newRow("resto") << QStringLiteral("partida.AbcXyz") << QStringLiteral("fichero") << true;
-    QTest::newRow("resto oculto de otra") << QStringLiteral(".partida.AbcXyz") << QStringLiteral("fichero") << false;
-    QTest::newRow("cinco letras") << QStringLiteral("partida.Abcde") << QStringLiteral("fichero") << false;
     QTest::newRow("siete letras") << QStringLiteral("partida.Abcdefg") << QStringLiteral("fichero") << false;
     QTest::newRow("con cifras") << QStringLiteral("partida.abc123") << QStringLiteral("fichero") << false;
     QTest::newRow("otro nombre") << QStringLiteral("Partida.AbcXyz") << QStringLiteral("fichero") << false;
