@@ -4,10 +4,19 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace zw::carpetas {
+
+Q_LOGGING_CATEGORY(registro, "zarrapio.carpetas", QtInfoMsg)
 
 namespace {
 
@@ -37,26 +46,77 @@ Carpetas junto(const QString &carpeta)
     return {carpeta, dentro(carpeta, partida)};
 }
 
+#ifdef Q_OS_UNIX
+// Why others could change `ruta` (links followed); empty when only the player or root can.
+QString deOtros(const QString &ruta, const QString &que)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(ruta).constData(), &st) != 0)
+        return errno == ENOENT ? QStringLiteral("%1 es un enlace a nada").arg(que)
+                               : QStringLiteral("no se puede mirar %1").arg(que);
+    if (st.st_uid != ::geteuid() && st.st_uid != 0)
+        return QStringLiteral("%1 es de otro usuario").arg(que);
+    if (st.st_mode & S_IWOTH)
+        return QStringLiteral("cualquier usuario puede cambiar %1").arg(que);
+    return {};
+}
+#endif
+
+// A graficos/ found where anyone may have put it (a shared /tmp as the current
+// folder) would show that one's pictures and save through that one's
+// "partida" link into any file of the player's. Used only when neither the
+// folder nor its saved game could be changed by other users; a group may.
+bool esAjena(const QString &carpeta)
+{
+#ifdef Q_OS_UNIX
+    QString porque = deOtros(carpeta, QStringLiteral("la carpeta"));
+    const QString suPartida = dentro(carpeta, partida);
+    if (porque.isEmpty() && (QFileInfo::exists(suPartida) || QFileInfo(suPartida).isSymLink()))
+        porque = deOtros(suPartida, QStringLiteral("su partida"));
+    if (porque.isEmpty())
+        return false;
+    qCWarning(registro).noquote() << "No se usa" << carpeta << "-" << porque;
+    return true;
+#else
+    Q_UNUSED(carpeta);
+    return false;
+#endif
+}
+
 } // namespace
 
 Carpetas elegir(const Lugares &lugares)
 {
-    for (const QString &carpeta : {dentro(lugares.actual, graficos), dentro(lugares.programa, graficos)})
-        if (tieneEscenas(carpeta))
+    const QString actual = dentro(lugares.actual, graficos);
+    QStringList propias{actual, dentro(lugares.programa, graficos)};
+    propias.removeDuplicates();
+    bool actualAjena = false;
+    for (const QString &carpeta : std::as_const(propias)) {
+        if (!tieneEscenas(carpeta))
+            continue;
+        if (!esAjena(carpeta))
             return junto(carpeta);
+        actualAjena = actualAjena || carpeta == actual;
+    }
 
     QStringList instaladas{dentro(lugares.programa, desdePrograma)};
     for (const QString &datos : lugares.datos)
         instaladas << dentro(datos, enDatos);
+    const auto instalada = [&lugares](const QString &carpeta) -> Carpetas {
+        // Without a folder of the player's own the game still saves somewhere.
+        if (lugares.datosJugador.isEmpty())
+            return junto(carpeta);
+        return {carpeta, dentro(lugares.datosJugador, partida)};
+    };
     for (const QString &carpeta : std::as_const(instaladas))
-        if (tieneEscenas(carpeta)) {
-            // Without a folder of the player's own the game still saves somewhere.
-            if (lugares.datosJugador.isEmpty())
-                return junto(carpeta);
-            return {carpeta, dentro(lugares.datosJugador, partida)};
-        }
+        if (tieneEscenas(carpeta))
+            return instalada(carpeta);
 
-    return junto(dentro(lugares.actual, graficos));
+    // No pictures anywhere: saved beside the missing pictures as ever, unless
+    // others could change that folder.
+    if (!actualAjena && QFileInfo(actual).isDir() && !tieneEscenas(actual))
+        actualAjena = esAjena(actual);
+    return actualAjena ? instalada(instaladas.first()) : junto(actual);
 }
 
 void nombrarPrograma()

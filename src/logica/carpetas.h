@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,9 @@ namespace zw {
 // Where the scene pictures are read from and where the saved game is kept,
 // decided once at start.
 namespace carpetas {
+
+// Where a folder passed over says why: "zarrapio.carpetas".
+Q_DECLARE_LOGGING_CATEGORY(registro)
 
 // The places the game looks in.
 struct Lugares {
@@ -31,9 +35,13 @@ struct Carpetas {
 //      works wherever it was moved;
 //   4. zarrapio-world/graficos in each standard data folder.
 // The saved game is "partida" beside the pictures in the first two cases and
-// in the player's own folder in the other two. When none holds a picture, the
-// game stays with graficos/ in the current folder and saves there: every
-// scene then shows the missing-picture card.
+// in the player's own folder in the other two. The first two count only when
+// the folder, and its "partida" when there, belong to the player or root and
+// other users may not write them (a group may); one that fails is passed over
+// with a line in the log. When none holds a picture, the game stays with
+// graficos/ in the current folder and saves there, or, when others could
+// change that folder, goes as the third case does: every scene then shows the
+// missing-picture card.
 Carpetas elegir(const Lugares &lugares);
 
 // The program's names, set before the application object is made. They name

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <limits>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -270,6 +271,7 @@ QString explicar(const Resultado &r)
         texto = QStringLiteral("la partida pasa de %1 bytes").arg(tamanoMaximo);
         break;
     case Motivo::SinCarpeta: texto = QStringLiteral("la carpeta no existe"); break;
+    case Motivo::NoEsCarpeta: texto = QStringLiteral("no es una carpeta"); break;
     case Motivo::SinPermiso:
         texto = QStringLiteral("no hay permiso para escribir, o es de solo lectura");
         break;
@@ -290,8 +292,8 @@ Resultado fallaEscritura(const QSaveFile &fichero)
     const int error = errno;
     const QString sistema = error != 0 ? qt_error_string(error) : fichero.errorString();
     switch (error) {
-    case ENOENT:
-    case ENOTDIR: return {Motivo::SinCarpeta, 0, sistema};
+    case ENOENT: return {Motivo::SinCarpeta, 0, sistema};
+    case ENOTDIR: return {Motivo::NoEsCarpeta, 0, sistema};
     case EACCES:
     case EPERM:
     case EROFS: return {Motivo::SinPermiso, 0, sistema};
@@ -304,6 +306,59 @@ Resultado fallaEscritura(const QSaveFile &fichero)
     }
 }
 
+// A folder that is not there: missing, or a file in its place or in the place
+// of one above it (~/.local/share made a file), which no mkdir will mend.
+Motivo carpetaQueFalta(const QString &carpeta)
+{
+    QFileInfo info(carpeta);
+    while (!info.exists() && !info.isRoot()) {
+        const QString arriba = info.absolutePath();
+        if (arriba == info.absoluteFilePath())
+            break;
+        info.setFile(arriba);
+    }
+    return info.exists() && !info.isDir() ? Motivo::NoEsCarpeta : Motivo::SinCarpeta;
+}
+
+// The temporary name the saver writes under before renaming it into place:
+// the file's name, a dot and six letters.
+bool esResto(const QString &nombre, const QString &fichero)
+{
+    if (nombre.size() != fichero.size() + 7 || !nombre.startsWith(fichero) || nombre.at(fichero.size()) != u'.')
+        return false;
+    for (qsizetype i = fichero.size() + 1; i < nombre.size(); ++i) {
+        const char16_t c = nombre.at(i).unicode();
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')))
+            return false;
+    }
+    return true;
+}
+
+// A save killed between writing and renaming leaves the whole new game under
+// its temporary name, and nothing else would ever remove it. Only regular
+// files go; a link is never followed, so nothing elsewhere is touched.
+void quitarRestos(const QFileInfo &destino)
+{
+    const QDir carpeta(destino.absolutePath());
+    const QString fichero = destino.fileName();
+    const QStringList nombres = carpeta.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString &nombre : nombres) {
+        if (!esResto(nombre, fichero))
+            continue;
+        const QString resto = carpeta.filePath(nombre);
+#ifdef Q_OS_UNIX
+        const QByteArray nativo = QFile::encodeName(resto);
+        struct stat st {};
+        if (::lstat(nativo.constData(), &st) != 0 || !S_ISREG(st.st_mode) || ::unlink(nativo.constData()) != 0)
+            continue;
+#else
+        if (QFileInfo(resto).isSymLink() || !QFile::remove(resto))
+            continue;
+#endif
+        qCInfo(registro).noquote() << "Quitado" << resto << "- lo dejó un guardado interrumpido.";
+    }
+}
+
 Resultado escribirFichero(const QString &ruta, const QByteArray &bytes)
 {
     // The atomic replace renames over whatever the name (or its link) points
@@ -313,7 +368,8 @@ Resultado escribirFichero(const QString &ruta, const QByteArray &bytes)
         return {Motivo::NoEsFichero};
     const QFileInfo carpeta(destino.absolutePath());
     if (!carpeta.isDir())
-        return {Motivo::SinCarpeta};
+        return {carpetaQueFalta(carpeta.absoluteFilePath())};
+    quitarRestos(destino);
 
     QSaveFile fichero(ruta);
     errno = 0;
@@ -384,7 +440,24 @@ Resultado abrirFicheroNormal(const QString &ruta, QFile &fichero)
     return {};
 }
 
-Resultado cargar(Juego &juego, const QString &ruta)
+Resultado leerGuardada(const QString &ruta, Guardada &salida)
+{
+    QFile fichero;
+    Resultado r = abrirFicheroNormal(ruta, fichero);
+    if (r) {
+        // Read only as far as the sixth word: whatever follows is never looked at.
+        Lector lector(fichero, tamanoMaximo);
+        Guardada leida;
+        r = leer(lector, [&leida](const QString &o) { leida.objetos.append(o); }, leida.palabras);
+        if (r)
+            salida = std::move(leida);
+    }
+    if (!r)
+        qCWarning(registro).noquote() << "No se ha cargado" << ruta << "-" << explicar(r);
+    return r;
+}
+
+void aplicar(Juego &juego, const Guardada &guardada)
 {
     // Touching the action line is the screen's first use: its start-up runs,
     // and the two clears below undo what it put into the lists.
@@ -392,19 +465,17 @@ Resultado cargar(Juego &juego, const QString &ruta)
     juego.ponerAcciones(QString());
     juego.vaciarResultado();
     juego.vaciarObjetos();
+    for (const QString &o : guardada.objetos)
+        juego.anexarObjeto(o);
+    ponerPalabras(juego.estado, guardada.palabras);
+}
 
-    QFile fichero;
-    Resultado r = abrirFicheroNormal(ruta, fichero);
-    if (r) {
-        // Read only as far as the sixth word: whatever follows is never looked at.
-        Lector lector(fichero, tamanoMaximo);
-        Palabras palabras = palabrasDe(juego.estado);
-        r = leer(lector, [&juego](const QString &o) { juego.anexarObjeto(o); }, palabras);
-        if (r)
-            ponerPalabras(juego.estado, palabras);
-    }
-    if (!r)
-        qCWarning(registro).noquote() << "No se ha cargado" << ruta << "-" << explicar(r);
+Resultado cargar(Juego &juego, const QString &ruta)
+{
+    Guardada guardada;
+    const Resultado r = leerGuardada(ruta, guardada);
+    if (r)
+        aplicar(juego, guardada);
     return r;
 }
 

@@ -41,7 +41,8 @@ enum class Motivo {
     Ilegible,         // there, but it could not be opened or read
     MalFormado,       // ends too early or a field is wrong, at `linea`
     DemasiadoGrande,  // the game needs more than tamanoMaximo bytes
-    SinCarpeta,       // the folder is missing, or is not a folder
+    SinCarpeta,       // the folder is missing
+    NoEsCarpeta,      // a file stands where the folder, or one above it, should be
     SinPermiso,       // the folder or the file may not be written
     DiscoLleno,       // no room left: full disk, quota or file size limit
     NoSePuedeEscribir // any other failure to write or to put the file in place
@@ -128,13 +129,29 @@ Resultado abrirFicheroNormal(const QString &ruta, QFile &fichero);
 // Saves the inventory and the six words. A game never shown yet is started
 // first, so the fresh game is what gets saved. Only a regular file or nothing
 // is replaced, and only once the new file is complete; on any failure the
-// previous file stays as it was.
+// previous file stays as it was. What an interrupted save left beside the file
+// (its name, a dot and six letters) goes at the next save.
 Resultado guardar(Juego &juego, const QString &ruta);
 
-// Loads into the game in the order the game always has, so that a failure
-// leaves exactly what the steps before it did: the action line, replies and
-// inventory are emptied first, items read before a failure stay, and the six
-// words change all together or not at all. The picture is the caller's step.
+// A saved game as read, not yet put into any game.
+struct Guardada {
+    QStringList objetos;
+    Palabras palabras{};
+    qint16 pantalla() const { return palabras[std::size_t(Palabra::pantalla)]; }
+};
+
+// Reads and checks the whole saved game without touching any game, so that a
+// load can be refused (a bad file, a missing picture) with nothing changed.
+// On failure `salida` is left as it was.
+Resultado leerGuardada(const QString &ruta, Guardada &salida);
+
+// What a load does to the game, in the order the game always has: the start-up
+// if it never ran, the action line, replies and inventory emptied, the items
+// appended as saved, then the six words.
+void aplicar(Juego &juego, const Guardada &guardada);
+
+// leerGuardada and then aplicar: a refused load changes nothing. The picture is
+// the caller's step, best checked between the two.
 Resultado cargar(Juego &juego, const QString &ruta);
 
 // The picture a loaded game shows: the last character of the scene number and

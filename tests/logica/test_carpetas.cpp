@@ -6,6 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace zw;
 
 namespace {
@@ -39,6 +44,15 @@ class TestCarpetas : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+#ifdef Q_OS_UNIX
+        // Folders made here are the player's and closed to others, whatever the
+        // caller's mask, so the rows below choose what others may write.
+        umask(022);
+#endif
+    }
+
     void elegir_data()
     {
         QTest::addColumn<QStringList>("ficheros");
@@ -82,6 +96,71 @@ private slots:
         const carpetas::Carpetas elegidas = carpetas::elegir(arbol.lugares());
         QCOMPARE(elegidas.graficos, arbol.ruta(graficos));
         QCOMPARE(elegidas.partida, arbol.ruta(partida));
+    }
+
+    // A graficos/ others could change is passed over: their pictures are not
+    // shown and nothing is saved through their "partida".
+    void ajenas_data()
+    {
+        QTest::addColumn<QString>("cambio");
+        QTest::addColumn<QStringList>("ficheros");
+        QTest::addColumn<QString>("graficos");
+        QTest::addColumn<QString>("partida");
+        QTest::addColumn<QString>("porque");
+
+        const QString actual = "actual/graficos";
+        const QString programa = "usr/bin/graficos";
+        const QString instalada = "usr/share/zarrapio-world/graficos";
+        const QStringList dos{actual + "/1.jpg", programa + "/1.jpg"};
+        const QString delJugador = "jugador/partida";
+        const QString cualquiera = "cualquier usuario puede cambiar la carpeta";
+
+        QTest::newRow("carpeta que escribe cualquiera") << "o+w" << dos << programa << programa + "/partida" << cualquiera;
+        QTest::newRow("partida enlace a lo que escribe cualquiera") << "partida a o+w" << dos << programa
+            << programa + "/partida" << "cualquier usuario puede cambiar su partida";
+        QTest::newRow("partida enlace roto") << "partida a nada" << dos << programa << programa + "/partida"
+                                             << "su partida es un enlace a nada";
+        QTest::newRow("de otro usuario") << "otro" << dos << programa << programa + "/partida"
+                                         << "la carpeta es de otro usuario";
+        QTest::newRow("el grupo sí puede") << "g+w" << dos << actual << actual + "/partida" << "";
+        QTest::newRow("partida enlace a lo propio") << "partida a propio" << dos << actual << actual + "/partida" << "";
+        QTest::newRow("ajena y sin otras") << "o+w" << QStringList{actual + "/1.jpg"} << instalada << delJugador
+                                           << cualquiera;
+        QTest::newRow("ajena sin escenas, ninguna otra") << "o+w" << QStringList{actual + "/leeme"} << instalada
+                                                         << delJugador << cualquiera;
+    }
+    void ajenas()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(QString, cambio);
+        QFETCH(QStringList, ficheros);
+        QFETCH(QString, graficos);
+        QFETCH(QString, partida);
+        QFETCH(QString, porque);
+        Arbol arbol;
+        for (const QString &f : ficheros)
+            arbol.poner(f);
+        arbol.poner("fuera");
+        const QString carpeta = arbol.ruta("actual/graficos");
+        const QString fuera = arbol.ruta("fuera");
+        // Others' folder with a "partida" link into a file of the player's, or a part of that.
+        if (cambio == "o+w" || cambio == "g+w")
+            QCOMPARE(chmod(QFile::encodeName(carpeta).constData(), cambio == "o+w" ? 0757 : 0775), 0);
+        if (cambio == "otro" && chown(QFile::encodeName(carpeta).constData(), 4242, -1) != 0)
+            QSKIP("Only root gives a folder to another user.");
+        if (cambio != "g+w" && cambio != "otro")
+            QVERIFY(QFile::link(cambio == "partida a nada" ? arbol.ruta("no-esta") : fuera, carpeta + "/partida"));
+        if (cambio == "partida a o+w")
+            QCOMPARE(chmod(QFile::encodeName(fuera).constData(), 0666), 0);
+
+        if (!porque.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable("No se usa " + carpeta + " - " + porque));
+        const carpetas::Carpetas elegidas = carpetas::elegir(arbol.lugares());
+        QCOMPARE(elegidas.graficos, arbol.ruta(graficos));
+        QCOMPARE(elegidas.partida, arbol.ruta(partida));
+#else
+        QSKIP("Owners and write bits are the Unix way.");
+#endif
     }
 
     // With nowhere of the player's own, installed pictures keep the saved game beside them.

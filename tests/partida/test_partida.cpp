@@ -25,6 +25,8 @@
 using namespace zw;
 using namespace zw::partida;
 
+Q_DECLARE_METATYPE(zw::partida::Motivo)
+
 namespace {
 
 QList<int> comoLista(const Palabras &p)
@@ -69,6 +71,35 @@ void prepararEnCurso(Juego &j)
     j.estado = estadoCon({5, 1, 1, 1, 2, 0});
     j.linea.admitecon = false;
     j.linea.faltanobjetos = 1;
+}
+
+// Everything of a game a load may change.
+struct Foto {
+    bool iniciado;
+    QStringList objetos;
+    QStringList resultado;
+    QString acciones;
+    QList<int> palabras;
+    bool admitecon;
+    qint16 faltanobjetos;
+};
+
+Foto foto(const Juego &j)
+{
+    return {j.iniciado(), j.objetos(), j.resultado(), j.acciones(), palabrasDeJuego(j),
+            j.linea.admitecon, j.linea.faltanobjetos};
+}
+
+void mismoJuego(const Juego &j, const Foto &antes)
+{
+    const Foto ahora = foto(j);
+    QCOMPARE(ahora.iniciado, antes.iniciado);
+    QCOMPARE(ahora.objetos, antes.objetos);
+    QCOMPARE(ahora.resultado, antes.resultado);
+    QCOMPARE(ahora.acciones, antes.acciones);
+    QCOMPARE(ahora.palabras, antes.palabras);
+    QCOMPARE(ahora.admitecon, antes.admitecon);
+    QCOMPARE(ahora.faltanobjetos, antes.faltanobjetos);
 }
 
 struct Leido {
@@ -173,6 +204,8 @@ private slots:
     void guardarDosVeces();
     void guardarSinCarpeta_data();
     void guardarSinCarpeta();
+    void guardarQuitaRestos_data();
+    void guardarQuitaRestos();
     void guardarFallidoConservaElAnterior();
 
     void imagenCargada_data();
@@ -512,22 +545,22 @@ void TestPartida::cargaSinFichero()
 {
     Juego j;
     prepararEnCurso(j);
+    const Foto antes = foto(j);
     const Resultado cargada = cargar(j, ruta);
     QVERIFY(!cargada);
     QCOMPARE(cargada.motivo, Motivo::NoHayFichero);
-    QCOMPARE(j.objetos(), QStringList());
-    QCOMPARE(j.resultado(), QStringList());
-    QCOMPARE(j.acciones(), QString());
-    QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
+    mismoJuego(j, antes);
 }
 
 void TestPartida::cargaSinFicheroAntesDeJugar()
 {
     Juego j;
     QVERIFY(!cargar(j, ruta));
-    // The start-up ran (scene 1, admitecon) and the clears took its "Mechero" away.
-    QVERIFY(j.iniciado());
+    // Still the fresh game: "J&ugar" then starts it, "Mechero" and all.
+    QVERIFY(!j.iniciado());
     QCOMPARE(j.objetos(), QStringList());
+    j.iniciar();
+    QCOMPARE(j.objetos(), QStringList{QStringLiteral("Mechero")});
     QCOMPARE(palabrasDeJuego(j), (QList<int>{1, 0, 0, 0, 0, 0}));
     QCOMPARE(j.linea.admitecon, true);
 }
@@ -535,35 +568,41 @@ void TestPartida::cargaSinFicheroAntesDeJugar()
 void TestPartida::cargaFallida_data()
 {
     QTest::addColumn<QByteArray>("datos");
-    QTest::addColumn<QStringList>("objetos");
 
-    QTest::newRow("cuenta mayor que las lineas")
-        << QByteArray("3\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n")
-        << QStringList{QStringLiteral("Mechero"), QStringLiteral("1"), QStringLiteral("0")};
-    QTest::newRow("fichero vacio") << QByteArray() << QStringList();
-    QTest::newRow("cuenta no numerica") << QByteArray("dos\r\n\"a\"\r\n\"b\"\r\n1,0,0,0,0,0\r\n") << QStringList();
-    QTest::newRow("falla la ultima palabra")
-        << QByteArray("2\r\n\"Agua\"\r\n\"Papel\"\r\n3,1,1,0,0,x\r\n")
-        << QStringList{QStringLiteral("Agua"), QStringLiteral("Papel")};
-    QTest::newRow("palabra desbordada")
-        << QByteArray("1\r\n\"Agua\"\r\n40000,1,1,0,0,0\r\n") << QStringList{QStringLiteral("Agua")};
-    QTest::newRow("comilla sin cerrar")
-        << QByteArray("2\r\n\"Agua\"\r\n\"Pap") << QStringList{QStringLiteral("Agua")};
+    QTest::newRow("cuenta mayor que las lineas") << QByteArray("3\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n");
+    QTest::newRow("fichero vacio") << QByteArray();
+    QTest::newRow("cuenta no numerica") << QByteArray("dos\r\n\"a\"\r\n\"b\"\r\n1,0,0,0,0,0\r\n");
+    QTest::newRow("falla la ultima palabra") << QByteArray("2\r\n\"Agua\"\r\n\"Papel\"\r\n3,1,1,0,0,x\r\n");
+    QTest::newRow("palabra desbordada") << QByteArray("1\r\n\"Agua\"\r\n40000,1,1,0,0,0\r\n");
+    QTest::newRow("comilla sin cerrar") << QByteArray("2\r\n\"Agua\"\r\n\"Pap");
 }
 
 void TestPartida::cargaFallida()
 {
+    // A refused load changes nothing: not the items, their order, the words,
+    // the replies, the action line, nor anything a window is told.
     QFETCH(QByteArray, datos);
-    QFETCH(QStringList, objetos);
     QVERIFY(escribirFichero(ruta, datos));
 
     Juego j;
     prepararEnCurso(j);
-    QVERIFY(!cargar(j, ruta));
-    QCOMPARE(j.objetos(), objetos);
-    QCOMPARE(j.resultado(), QStringList());
-    QCOMPARE(j.acciones(), QString());
-    QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
+    j.agregarObjeto(QStringLiteral("Tarjeta"));
+    const Foto antes = foto(j);
+    QCOMPARE(antes.objetos.size(), 3);
+    QSignalSpy vaciados(&j, &Juego::objetosVaciados);
+    QSignalSpy anexados(&j, &Juego::objetoAnexado);
+    QSignalSpy resultado(&j, &Juego::resultadoCambiado);
+    QSignalSpy acciones(&j, &Juego::accionesCambiadas);
+
+    Guardada guardada{{QStringLiteral("sin tocar")}, {9, 9, 9, 9, 9, 9}};
+    QVERIFY(!leerGuardada(ruta, guardada));
+    QCOMPARE(guardada.objetos, QStringList{QStringLiteral("sin tocar")});
+    QCOMPARE(comoLista(guardada.palabras), (QList<int>{9, 9, 9, 9, 9, 9}));
+
+    const Resultado cargada = cargar(j, ruta);
+    QCOMPARE(cargada.motivo, Motivo::MalFormado);
+    mismoJuego(j, antes);
+    QCOMPARE(vaciados.size() + anexados.size() + resultado.size() + acciones.size(), 0);
 }
 
 void TestPartida::cargaEscenaSinImagen()
@@ -571,11 +610,16 @@ void TestPartida::cargaEscenaSinImagen()
     QVERIFY(escribirFichero(ruta, "1\r\n\"Mechero\"\r\n0,1,0,1,0,1\r\n"));
     Juego j;
     prepararEnCurso(j);
-    // The words are loaded; only the picture step, the window's, fails afterwards.
-    QVERIFY(cargar(j, ruta));
+    const Foto antes = foto(j);
+    // The file reads well; the picture it names is for the window to find
+    // before the game is touched.
+    Guardada guardada;
+    QVERIFY(leerGuardada(ruta, guardada));
+    QCOMPARE(ficheroImagenCargada(guardada.pantalla()), QStringLiteral("0.jpg"));
+    mismoJuego(j, antes);
+    aplicar(j, guardada);
     QCOMPARE(palabrasDeJuego(j), (QList<int>{0, 1, 0, 1, 0, 1}));
     QCOMPARE(j.objetos(), QStringList{QStringLiteral("Mechero")});
-    QCOMPARE(ficheroImagenCargada(j.estado[Palabra::pantalla]), QStringLiteral("0.jpg"));
 }
 
 void TestPartida::cargaNoTocaElConstructor()
@@ -620,11 +664,11 @@ void TestPartida::cargaFicheroDemasiadoGrande()
         f.close();
         Juego k;
         prepararEnCurso(k);
+        const Foto antes = foto(k);
         const Resultado cargada = cargar(k, ruta);
         QVERIFY(!cargada);
         QCOMPARE(cargada.motivo, Motivo::DemasiadoGrande);
-        QCOMPARE(k.objetos(), QStringList());
-        QCOMPARE(palabrasDeJuego(k), (QList<int>{5, 1, 1, 1, 2, 0}));
+        mismoJuego(k, antes);
     }
 }
 
@@ -678,11 +722,11 @@ void TestPartida::ficherosQueNoSonFicheros()
     QVERIFY(buscarFichero(carpeta->path(), QStringLiteral("3.JPG")).isEmpty());
     Juego j;
     prepararEnCurso(j);
+    const Foto antes = foto(j);
     Resultado cargada;
     QVERIFY(sinBloquear([&] { cargada = cargar(j, ruta); }, ruta));
     QCOMPARE(cargada.motivo, Motivo::NoEsFichero);
-    QCOMPARE(j.objetos(), QStringList());
-    QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
+    mismoJuego(j, antes);
 
     // The save touches nothing, and says why in the log.
     QTest::ignoreMessage(QtWarningMsg,
@@ -724,9 +768,9 @@ void TestPartida::cargaDeUnaCarpeta()
     QVERIFY(QDir().mkdir(ruta));
     Juego j;
     prepararEnCurso(j);
+    const Foto antes = foto(j);
     QVERIFY(!cargar(j, ruta));
-    QCOMPARE(j.objetos(), QStringList());
-    QCOMPARE(palabrasDeJuego(j), (QList<int>{5, 1, 1, 1, 2, 0}));
+    mismoJuego(j, antes);
 }
 
 void TestPartida::guardarDosVeces()
@@ -745,22 +789,70 @@ void TestPartida::guardarDosVeces()
 void TestPartida::guardarSinCarpeta_data()
 {
     QTest::addColumn<QString>("relativa");
-    QTest::newRow("carpeta graficos ausente") << QStringLiteral("graficos/partida");
+    QTest::addColumn<Motivo>("motivo");
+    QTest::addColumn<QString>("porque");
+    QTest::newRow("carpeta graficos ausente")
+        << QStringLiteral("graficos/partida") << Motivo::SinCarpeta << QStringLiteral("la carpeta no existe.");
     // A regular file where the folder should be defeats even root.
-    QTest::newRow("carpeta que es un fichero") << QStringLiteral("fichero/partida");
+    QTest::newRow("carpeta que es un fichero")
+        << QStringLiteral("fichero/partida") << Motivo::NoEsCarpeta << QStringLiteral("no es una carpeta.");
+    // ~/.local/share a file: the folders below it can never be made.
+    QTest::newRow("carpeta dentro de un fichero")
+        << QStringLiteral("fichero/trombulenco/zarrapio-world/partida") << Motivo::NoEsCarpeta
+        << QStringLiteral("no es una carpeta.");
 }
 
 void TestPartida::guardarSinCarpeta()
 {
     QFETCH(QString, relativa);
+    QFETCH(Motivo, motivo);
+    QFETCH(QString, porque);
     QVERIFY(escribirFichero(carpeta->filePath(QStringLiteral("fichero")), "no es una carpeta"));
     Juego j;
     prepararEnCurso(j);
     const Resultado guardada = guardar(j, carpeta->filePath(relativa));
     QVERIFY(!guardada);
-    QCOMPARE(guardada.motivo, Motivo::SinCarpeta);
+    QCOMPARE(guardada.motivo, motivo);
+    QCOMPARE(explicar(guardada), porque);
     QVERIFY(!QFile::exists(carpeta->filePath(relativa)));
     QCOMPARE(leerFichero(carpeta->filePath(QStringLiteral("fichero"))), QByteArray("no es una carpeta"));
+}
+
+void TestPartida::guardarQuitaRestos_data()
+{
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QString>("clase");
+    QTest::addColumn<bool>("quitado");
+    QTest::newRow("resto") << QStringLiteral("partida.AbcXyz") << QStringLiteral("fichero") << true;
+    QTest::newRow("siete letras") << QStringLiteral("partida.Abcdefg") << QStringLiteral("fichero") << false;
+    QTest::newRow("con cifras") << QStringLiteral("partida.abc123") << QStringLiteral("fichero") << false;
+    QTest::newRow("otro nombre") << QStringLiteral("Partida.AbcXyz") << QStringLiteral("fichero") << false;
+    QTest::newRow("enlace") << QStringLiteral("partida.AbcXyz") << QStringLiteral("enlace") << false;
+    QTest::newRow("carpeta") << QStringLiteral("partida.AbcXyz") << QStringLiteral("carpeta") << false;
+}
+
+void TestPartida::guardarQuitaRestos()
+{
+    // What a save killed before its rename leaves goes at the next save; only that.
+    QFETCH(QString, nombre);
+    QFETCH(QString, clase);
+    QFETCH(bool, quitado);
+    const QString resto = carpeta->filePath(nombre);
+    const QString fuera = carpeta->filePath(QStringLiteral("fuera"));
+    QVERIFY(escribirFichero(fuera, "de otro"));
+    if (clase == QLatin1String("fichero"))
+        QVERIFY(escribirFichero(resto, "1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n"));
+    else if (clase == QLatin1String("enlace"))
+        QVERIFY(QFile::link(fuera, resto));
+    else
+        QVERIFY(QDir().mkdir(resto));
+
+    Juego j;
+    prepararEnCurso(j);
+    QVERIFY(guardar(j, ruta));
+    QCOMPARE(QFileInfo::exists(resto) || QFileInfo(resto).isSymLink(), !quitado);
+    QCOMPARE(leerFichero(fuera), QByteArray("de otro"));
+    QCOMPARE(leerFichero(ruta), escribir(j.objetos(), j.estado));
 }
 
 void TestPartida::guardarFallidoConservaElAnterior()
