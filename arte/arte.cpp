@@ -1,9 +1,13 @@
 // The catalogue of built-in drawings and icons, and the check that a scene file is still the build's own.
 #include "arte.h"
 
+#include "partida.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <optional>
 #include <array>
 
 namespace zw {
@@ -45,23 +49,45 @@ std::span<const ImagenIncorporada> iconos()
     return tablaIconos;
 }
 
-extern const char *const huellasEscenas[7];
+extern const char *const huellasEscenas[7][3];
+
+namespace {
+
+// The scene and density a picture file's name says ("4@2x.JPG": 4, 2), or
+// nothing for any other name.
+std::optional<std::pair<int, int>> escenaYDensidad(const QString &fichero)
+{
+    static const QRegularExpression nombre(QStringLiteral("^([1-7])(?:@([23])x)?\\.jpg$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = nombre.match(QFileInfo(fichero).fileName());
+    if (!m.hasMatch())
+        return std::nullopt;
+    return std::pair{m.captured(1).toInt(), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt()};
+}
+
+} // namespace
+
+bool esDeLaConstruccion(const QString &fichero)
+{
+    const auto cual = escenaYDensidad(fichero);
+    if (!cual)
+        return false;
+    // Opened without waiting, as a regular file only; a scene picture of ours
+    // is a few hundred KB, so never more than a few MB are read.
+    QFile f;
+    if (!partida::abrirFicheroNormal(fichero, f) || f.size() > 8 * 1024 * 1024)
+        return false;
+    QCryptographicHash huella(QCryptographicHash::Sha256);
+    huella.addData(&f);
+    return huella.result().toHex() == QByteArrayView(huellasEscenas[cual->first - 1][cual->second - 1]);
+}
 
 QString dibujoDeEscena(const QString &fichero)
 {
-    const QFileInfo info(fichero);
-    bool numero = false;
-    const int n = info.completeBaseName().toInt(&numero);
-    if (!numero || n < 1 || n > 7 || info.suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) != 0)
+    const auto cual = escenaYDensidad(fichero);
+    if (!cual || cual->second != 1 || !esDeLaConstruccion(fichero))
         return {};
-    QFile f(fichero);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash huella(QCryptographicHash::Sha256);
-    huella.addData(&f);
-    if (huella.result().toHex() != QByteArrayView(huellasEscenas[n - 1]))
-        return {};
-    return QStringLiteral(":/dibujos/escena%1.svg").arg(n);
+    return QStringLiteral(":/dibujos/escena%1.svg").arg(cual->first);
 }
 
 } // namespace zw

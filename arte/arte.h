@@ -23,4 +23,8 @@ std::span<const ImagenIncorporada> iconos();
 // (the player replaced it, or it is no scene) an empty string.
 QString dibujoDeEscena(const QString &fichero);
 
+// Whether a file is byte for byte one of the scene pictures the build made
+// ("N.jpg", "N@2x.jpg", "N@3x.jpg", any letter case), and not the player's.
+bool esDeLaConstruccion(const QString &fichero);
+
 } // namespace zw

@@ -135,19 +135,24 @@ void Aplicacion::guardarPartida()
                .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()), partida::explicar(guardada)));
 }
 
+// All or nothing: the whole file is read and the scene's picture with it
+// before anything of the game in progress changes.
 void Aplicacion::cargarPartida()
 {
-    bool cargada = bool(partida::cargar(juego_, rutaPartida()));
-    if (cargada) {
-        cargada = empieza_->escenaLegible(juego_.pantalla());
-        if (!cargada)
-            qCWarning(partida::registro).noquote() << "No se ha cargado el dibujo de la escena" << juego_.pantalla();
-    }
-    if (!cargada) {
+    QString fichero = rutaPartida(), porque;
+    partida::Guardada guardada;
+    if (const partida::Resultado leida = partida::leerGuardada(fichero, guardada); !leida)
+        porque = partida::explicar(leida);
+    else if (!empieza_->escenaLegible(guardada.pantalla(), &fichero, &porque))
+        qCWarning(partida::registro).noquote() << "No se ha cargado el dibujo" << fichero << "-" << porque;
+    if (!porque.isEmpty()) {
+        // The second line tells the player which file, and what stood in the way.
         emit aviso(QStringLiteral("Error"),
-               QStringLiteral("No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero."));
+                   QStringLiteral("No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero.\n%1: %2")
+                       .arg(QDir::toNativeSeparators(QFileInfo(fichero).absoluteFilePath()), porque));
         return;
     }
+    partida::aplicar(juego_, guardada);
     juego_.avisarEscena();
     empieza_->show();
     presentacion_->hide();

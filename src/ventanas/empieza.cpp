@@ -137,10 +137,19 @@ QString Empieza::rutaEscena(int escena) const
     return buscarFichero(carpeta_, ficheroDeEscena(escena));
 }
 
-bool Empieza::escenaLegible(int escena) const
+bool Empieza::escenaLegible(int escena, QString *fichero, QString *porque) const
 {
     const QString ruta = rutaEscena(escena);
-    return !ruta.isEmpty() && ui->Image1->legible(ruta, ImagenEscena::ancho);
+    *fichero = ruta.isEmpty() ? QDir(carpeta_).filePath(ficheroDeEscena(escena)) : ruta;
+    if (ruta.isEmpty()) {
+        *porque = QStringLiteral("no existe");
+        return false;
+    }
+    if (ui->Image1->legible(ruta, ImagenEscena::ancho, porque))
+        return true;
+    if (porque->isEmpty())
+        *porque = QStringLiteral("no se puede leer");
+    return false;
 }
 
 // A scene whose picture is missing stays playable: its hotspots still answer,

@@ -25,8 +25,9 @@ public:
     ~Empieza() override;
 
     // Whether the picture of a scene can be shown: found in the pictures
-    // folder and read, ready to be shown. A saved game is loaded only then.
-    bool escenaLegible(int escena) const;
+    // folder and read, ready to be shown; else which file and why not. A
+    // saved game is loaded only then.
+    bool escenaLegible(int escena, QString *fichero, QString *porque) const;
 
 signals:
     void menu();

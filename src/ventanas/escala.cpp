@@ -1,11 +1,11 @@
 // The zoom of the game's windows: steps, keys, start and memory.
 #include "escala.h"
 
+#include "ajustes.h"
 #include "diseno_ventana.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QShortcut>
 #include <QWidget>
 #include <array>
@@ -21,13 +21,10 @@ constexpr int alturaAventura = 387;
 
 double zoom_ = 1.0;
 
-const QString claveZoom = QStringLiteral("ventanas/zoom");
-
 void cambiarYRecordar(double z)
 {
     ponerZoom(z);
-    // Under the program's own names (carpetas::nombrarPrograma).
-    QSettings().setValue(claveZoom, z);
+    ajustes::recordarZoom(z);
 }
 
 void teclas(QWidget *ventana, QList<QKeySequence> secuencias, void (*accion)())
@@ -94,10 +91,8 @@ double zoomParaAltura(int alturaPantalla)
 
 double zoomDeInicio(const QScreen *pantalla)
 {
-    bool bien = false;
-    const double recordado = QSettings().value(claveZoom).toDouble(&bien);
-    if (bien && esPaso(recordado))
-        return recordado;
+    if (const std::optional<double> recordado = ajustes::zoomRecordado(); recordado && esPaso(*recordado))
+        return *recordado;
     return pantalla ? zoomParaAltura(pantalla->geometry().height()) : pasos_.front();
 }
 

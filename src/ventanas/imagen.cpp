@@ -27,27 +27,25 @@ void Imagen::ponerDibujo(const QString &nombre)
     cambiar(imagenes::fuentesDe(imagenes::rutaDibujo(nombre)), 0);
 }
 
-bool Imagen::legible(const QString &ruta, int anchoDiseno) const
+bool Imagen::legible(const QList<imagenes::Fuente> &fuentes, int anchoDiseno, QString *porque) const
 {
-    const QList<imagenes::Fuente> fuentes = imagenes::fuentesDe(ruta);
-    return !imagenes::pixmap(imagenes::ordenPara(fuentes, fisico().width() / double(anchoDiseno)), fisico(),
-                             devicePixelRatioF())
-                .isNull();
+    const QList<imagenes::Fuente> orden = imagenes::ordenPara(fuentes, fisico().width() / double(anchoDiseno));
+    return !imagenes::pixmap(orden, fisico(), devicePixelRatioF(), porque).isNull();
 }
 
+bool Imagen::legible(const QString &ruta, int anchoDiseno, QString *porque) const
+{
+    return legible(imagenes::fuentesDe(ruta), anchoDiseno, porque);
+}
+
+// Read now, so that a picture that cannot be read is known at once, and a
+// refused denser one gives way to the next.
 bool Imagen::ponerFichero(const QString &ruta, int anchoDiseno)
 {
     const QList<imagenes::Fuente> fuentes = imagenes::fuentesDe(ruta);
-    if (isVisible()) {
-        if (!legible(ruta, anchoDiseno))
-            return false;
-    } else if (std::none_of(fuentes.begin(), fuentes.end(), imagenes::legible)) {
-        // Drawn when shown; until then it is enough to know it can be read.
+    if (!legible(fuentes, anchoDiseno))
         return false;
-    }
     cambiar(fuentes, anchoDiseno);
-    if (!isVisible())
-        imagenes::adelantar(orden(), fisico(), devicePixelRatioF());
     return true;
 }
 
@@ -123,7 +121,7 @@ void Imagen::adelantarOcultas()
     for (QWidget *ventana : QApplication::topLevelWidgets())
         for (Imagen *imagen : ventana->findChildren<Imagen *>())
             if (!imagen->isVisible() && imagen->aviso_.isEmpty())
-                imagenes::adelantar(imagen->orden(), imagen->fisico(), imagen->devicePixelRatioF());
+                imagenes::adelantar(imagenes::propias(imagen->orden()), imagen->fisico(), imagen->devicePixelRatioF());
 }
 
 } // namespace zw

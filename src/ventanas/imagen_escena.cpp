@@ -183,7 +183,7 @@ void ImagenEscena::timerEvent(QTimerEvent *e)
     const double densidad = fisico.width() / double(ancho);
     for (int n = primeraEscena; n <= ultimaEscena; ++n)
         if (const QString ruta = buscarFichero(carpetaEscenas_, ficheroEscena(n)); !ruta.isEmpty())
-            imagenes::adelantar(imagenes::ordenPara(imagenes::fuentesDe(ruta), densidad), fisico, ratio);
+            imagenes::adelantar(imagenes::propias(imagenes::ordenPara(imagenes::fuentesDe(ruta), densidad)), fisico, ratio);
 }
 
 void ImagenEscena::resizeEvent(QResizeEvent *e)

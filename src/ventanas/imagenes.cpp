@@ -3,9 +3,9 @@
 
 #include "arte.h"
 #include "escenas.h"
+#include "leer_imagen.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -77,23 +77,20 @@ QImage pintarDibujo(const QString &svg, QSize fisico)
     return imagen;
 }
 
-QImage leer(const Fuente &fuente, QSize fisico)
+QImage leer(const Fuente &fuente, QSize fisico, QString *porque)
 {
     if (esDibujo(fuente.ruta))
         return pintarDibujo(fuente.ruta, fisico);
-    QImageReader lector(fuente.ruta);
-    // A reader shrinks while decoding, much faster than afterwards.
-    if (lector.size().isValid() && lector.size().width() > fisico.width())
-        lector.setScaledSize(fisico);
-    QImage imagen = lector.read();
-    if (!imagen.isNull() && imagen.size() != fisico)
-        imagen = imagen.scaled(fisico, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return imagen;
+    return leerFichero(fuente.ruta, fisico, porque);
 }
 
-bool legible(const Fuente &fuente)
+QList<Fuente> propias(const QList<Fuente> &fuentes)
 {
-    return esDibujo(fuente.ruta) ? QFileInfo::exists(fuente.ruta) : QImageReader(fuente.ruta).canRead();
+    QList<Fuente> suyas;
+    for (const Fuente &f : fuentes)
+        if (esDibujo(f.ruta) || esDeLaConstruccion(f.ruta))
+            suyas.append(f);
+    return suyas;
 }
 
 QString clave(const Fuente &fuente, QSize fisico)
@@ -105,14 +102,14 @@ QString clave(const Fuente &fuente, QSize fisico)
         .arg(fisico.height());
 }
 
-QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio)
+QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, QString *porque)
 {
     agrandarCache();
     for (const Fuente &f : orden) {
         const QString k = clave(f, fisico);
         QPixmap hecho;
         if (!QPixmapCache::find(k, &hecho)) {
-            const QImage imagen = leer(f, fisico);
+            const QImage imagen = leer(f, fisico, porque);
             if (imagen.isNull())
                 continue;
             hecho = QPixmap::fromImage(imagen);

@@ -31,12 +31,15 @@ QList<Fuente> fuentesDe(const QString &ruta);
 // first, then the densest of the rest.
 QList<Fuente> ordenPara(QList<Fuente> fuentes, double densidad);
 
-// The picture read (or drawn) at exactly `fisico` pixels; null when it cannot
-// be read. Safe on any thread.
-QImage leer(const Fuente &fuente, QSize fisico);
+// The picture read (or drawn) at exactly `fisico` pixels; null, with the
+// reason in `porque`, when it cannot be read or is refused (leerFichero).
+// Safe on any thread.
+QImage leer(const Fuente &fuente, QSize fisico, QString *porque = nullptr);
 
-// Whether the picture can be read, by its header alone.
-bool legible(const Fuente &fuente);
+// The sources the build made itself: drawings, and scene pictures still as
+// built. Only these are read ahead of need; a player's file is read when its
+// scene is shown.
+QList<Fuente> propias(const QList<Fuente> &fuentes);
 
 // The key of one picture at one size in the cache.
 QString clave(const Fuente &fuente, QSize fisico);
@@ -45,9 +48,9 @@ QString clave(const Fuente &fuente, QSize fisico);
 QImage pintarDibujo(const QString &svg, QSize fisico);
 
 // The first of `orden` that can be read, at `fisico` pixels for a screen of
-// pixel ratio `ratio`: from the cache, else read now and kept there. Null
-// when none can be read.
-QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio);
+// pixel ratio `ratio`: from the cache, else read now and kept there. Null,
+// with the last reason in `porque`, when none can be read.
+QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, QString *porque = nullptr);
 
 // Keeps a picture read elsewhere (drawn ahead) under its key.
 void guardar(const QString &clave, const QImage &imagen, double ratio);

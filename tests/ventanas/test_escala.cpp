@@ -1,6 +1,7 @@
 // The zoom of the windows, full screen, and clicks on the scene picture at
 // every size.
 #include "acerca.h"
+#include "ajustes.h"
 #include "aplicacion.h"
 #include "apoyo.h"
 #include "imagen_escena.h"
@@ -18,7 +19,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QScreen>
-#include <QSettings>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,8 +66,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(ajustes.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ajustes.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ajustes.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(ajustes.path()));
     }
     void init()
     {
@@ -75,7 +75,7 @@ private slots:
     void cleanup()
     {
         escala::ponerZoom(1);
-        QSettings().clear();
+        QFile::remove(zw::ajustes::fichero());
     }
 
     // Every control of every window keeps its place in the design, only larger,
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(otra.presentacion()->centralWidget()->size(), QSize(577, 421) * 2);
 
         // A value this program never writes is not used.
-        QSettings().setValue("ventanas/zoom", 2.5);
+        zw::ajustes::recordarZoom(2.5);
         QCOMPARE(escala::zoomDeInicio(pantalla), escala::zoomParaAltura(pantalla->geometry().height()));
     }
 

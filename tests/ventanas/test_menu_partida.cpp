@@ -25,6 +25,12 @@ namespace {
 const QString noSeCarga = QStringLiteral(
     "No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero.");
 
+// The "Error" box of a refused load: its designed line, then the file and why.
+QString noSeCargaPor(const QString &fichero, const QString &porque)
+{
+    return QStringLiteral("Error: %1\n%2: %3").arg(noSeCarga, QDir::toNativeSeparators(fichero), porque);
+}
+
 // A pictures folder of our own, so the saved game is written beside real scenes.
 struct Carpeta {
     QTemporaryDir dir;
@@ -152,7 +158,8 @@ private slots:
         menu(app, "guardarpartida");
         QFile fichero(ruta);
         QVERIFY(fichero.open(QIODevice::ReadOnly));
-        QCOMPARE(fichero.readAll(), QByteArray("0\r\n1,0,0,0,0,0\r\n"));
+        // The refused load left the fresh start, which is what is saved.
+        QCOMPARE(fichero.readAll(), QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n"));
         fichero.close();
         QCOMPARE(carpeta.partida(), QByteArray("(no hay)"));
 
@@ -160,35 +167,58 @@ private slots:
         fichero.write("2\r\n\"Papel\"\r\n\"Mechero\"\r\n5,1,0,1,2,0\r\n");
         fichero.close();
         menu(app, "cargarpartida");
-        QCOMPARE(avisos.dichos, (QStringList{"Error: " + noSeCarga, "Aviso: Partida guardada."}));
+        QCOMPARE(avisos.dichos, (QStringList{noSeCargaPor(ruta, "no hay ninguna partida guardada."),
+                                             "Aviso: Partida guardada."}));
         QCOMPARE(objetosEnPantalla(app), (QStringList{"Papel", "Mechero"}));
         QCOMPARE(app.juego().estado[Palabra::pantalla], 5);
         QVERIFY(app.empieza()->isVisible());
     }
 
-    void cargarSinFichero()
+    // A refused load, missing or cut short, leaves the game in progress
+    // exactly as it was, and says which file and why.
+    void cargaRechazadaNoCambiaNada_data()
     {
+        QTest::addColumn<QByteArray>("contenido");
+        QTest::addColumn<QString>("porque");
+        QTest::newRow("no hay") << QByteArray() << "no hay ninguna partida guardada.";
+        QTest::newRow("cortada") << QByteArray("3\r\n\"Gorro\"\r\n\"basura\"\r\n") << "";
+    }
+    void cargaRechazadaNoCambiaNada()
+    {
+        QFETCH(QByteArray, contenido);
+        QFETCH(QString, porque);
         Carpeta carpeta;
+        if (!contenido.isEmpty())
+            carpeta.escribir(contenido);
         Aplicacion app(carpeta.ruta());
         Avisos avisos(app);
         app.arrancar();
         app.jugar();
+        app.juego().anexarObjeto("Ladrillo");
+        app.juego().anexarObjeto("Tarjeta");
+        app.juego().irAEscena(3);
         app.juego().pulsarVerbo(Verbo::Mirar);
         app.juego().estado[Palabra::ladrill] = 1;
+        const QImage antes = imagenEscena(app);
         app.empieza()->hide();
         app.presentacion()->show();
         menu(app, "cargarpartida");
-        QCOMPARE(avisos.dichos, QStringList{"Error: " + noSeCarga});
+        QCOMPARE(avisos.dichos.size(), 1);
+        if (!porque.isEmpty())
+            QCOMPARE(avisos.dichos.first(), noSeCargaPor(carpeta.dir.filePath("partida"), porque));
+        QVERIFY(avisos.dichos.first().startsWith("Error: " + noSeCarga + "\n"));
         QVERIFY(app.presentacion()->isVisible());
         QVERIFY(!app.empieza()->isVisible());
-        QVERIFY(objetosEnPantalla(app).isEmpty());
-        QVERIFY(app.juego().acciones().isEmpty());
+        QCOMPARE(objetosEnPantalla(app), (QStringList{"Mechero", "Ladrillo", "Tarjeta"}));
+        QCOMPARE(app.juego().acciones(), "Mirar ");
         QCOMPARE(app.juego().estado[Palabra::ladrill], 1);
-        QCOMPARE(app.juego().estado[Palabra::pantalla], 1);
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 3);
+        QCOMPARE(imagenEscena(app), antes);
     }
 
-    // A scene without a picture loads the words, then fails at the picture:
-    // the adventure screen stays hidden with the picture it had.
+    // A scene without a picture is refused before anything changes: the
+    // adventure screen keeps its picture, and a game not started yet still
+    // starts with the Mechero.
     void cargarEscenaSinImagen()
     {
         Carpeta carpeta;
@@ -198,12 +228,14 @@ private slots:
         app.arrancar();
         const QImage antes = imagenEscena(app);
         menu(app, "cargarpartida");
-        QCOMPARE(avisos.dichos, QStringList{"Error: " + noSeCarga});
+        QCOMPARE(avisos.dichos, QStringList{noSeCargaPor(carpeta.dir.filePath("0.jpg"), "no existe")});
         QVERIFY(!app.empieza()->isVisible());
-        QCOMPARE(app.juego().estado[Palabra::pantalla], 0);
-        QCOMPARE(app.juego().estado[Palabra::dinero], 2);
-        QCOMPARE(objetosEnPantalla(app), QStringList{"Papel"});
+        QCOMPARE(app.juego().estado[Palabra::pantalla], 1);
+        QCOMPARE(app.juego().estado[Palabra::dinero], 0);
+        QVERIFY(objetosEnPantalla(app).isEmpty());
         QCOMPARE(imagenEscena(app), antes);
+        app.jugar();
+        QCOMPARE(objetosEnPantalla(app), QStringList{"Mechero"});
     }
 
     void cargarAntesDeJugarNoDejaElMechero()
@@ -242,7 +274,7 @@ private slots:
         });
         menu(app, "cargarpartida");
         QCOMPARE(titulo, "Error");
-        QCOMPARE(texto, noSeCarga);
+        QCOMPARE(texto.section('\n', 0, 0), noSeCarga);
         QCOMPARE(icono, QMessageBox::NoIcon);
         QCOMPARE(botones, 1);
         QVERIFY(modal);
