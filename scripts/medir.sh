@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Times the windows at zoom ×2 against ×1 on a screen of density 2 (and 1):
-# a change of scene and the adventure screen's first paint. Builds what is
-# missing first.   scripts/medir.sh [build folder]
+# Timings, never run by the tests. First the start-up against a bare Qt window
+# built by the project (offscreen, on an X server, at density 2, and the peak
+# memory; medians of alternating runs), then a change of scene and the
+# adventure screen's first paint at ×2 against ×1, on screens of density 2
+# and 1. Builds what is missing first.   scripts/medir.sh [build folder [runs]]
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 construccion="${1:-$raiz/build}"
 bash "$raiz/scripts/preparar.sh"
-[ -f "$construccion/CMakeCache.txt" ] || cmake -S "$raiz" -B "$construccion" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$construccion" --target zw_medir_escala --parallel 2
+[ -f "$construccion/CMakeCache.txt" ] || cmake --preset publicada
+cmake --build "$construccion" --target zarrapio-world zw_ventana_sola zw_medir_escala --parallel 2
+xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" python3 "$raiz/scripts/medir-arranque.py" "$construccion" "${2:-21}"
 # primeraPintura measures ten starts itself; -iterations would divide it.
 for densidad in 2 1; do
   for prueba in "cambioDeEscena -iterations 20" "primeraPintura"; do

@@ -4,9 +4,10 @@
 // ".jpg", 24-bit BMP for ".bmp". The drawing's own size must be the picture's,
 // because its coordinates are the picture's pixels (the hotspot rectangles are
 // measured in them); <times> (2 or 3) renders it that many times denser, for a
-// screen as dense (the "N@2x.jpg" beside "N.jpg"). A ".png" is an icon: drawn
-// once and rendered at every size the desktop asks for, so it is scaled, over
-// a transparent background. Any warning of the SVG renderer fails the build,
+// screen as dense (the "N@2x.jpg" beside "N.jpg"). A ".png" into a folder
+// "iconos" is an icon: drawn once and rendered at every size the desktop asks
+// for, so it is scaled, over a transparent background; any other ".png" is a
+// picture rendered ahead without loss. Any warning of the SVG renderer fails the build,
 // so a drawing never silently loses a part Qt cannot paint.
 
 #include <QDir>
@@ -60,7 +61,7 @@ int main(int argc, char *argv[])
     const QString formato = QFileInfo(salida).suffix().toLower();
     if (formato != u"jpg" && formato != u"bmp" && formato != u"png")
         return fallo(QStringLiteral("formato desconocido: %1").arg(salida));
-    const bool icono = formato == u"png";
+    const bool icono = formato == u"png" && QFileInfo(salida).dir().dirName() == u"iconos";
 
     qInstallMessageHandler(anotarQueja);
     QSvgRenderer svg(dibujo);

@@ -19,34 +19,102 @@
 namespace zw {
 
 Aplicacion::Aplicacion(const QString &carpetaGraficos, const QString &rutaPartida)
-    : partida_(rutaPartida.isEmpty() ? QDir(carpetaGraficos).filePath(QStringLiteral("partida")) : rutaPartida)
+    : carpeta_(carpetaGraficos)
+    , partida_(rutaPartida.isEmpty() ? QDir(carpetaGraficos).filePath(QStringLiteral("partida")) : rutaPartida)
     , partidaAparte_(QFileInfo(partida_).absoluteDir() != QDir(carpetaGraficos))
     , presentacion_(std::make_unique<Presentacion>())
-    , acerca_(std::make_unique<Acerca>())
-    , empieza_(std::make_unique<Empieza>(juego_, carpetaGraficos))
-    , charrar1_(crearCharrar1())
-    , camarero_(crearCamarero())
-    , final_(std::make_unique<Final>())
 {
     connect(presentacion_.get(), &Presentacion::jugar, this, &Aplicacion::jugar);
     connect(presentacion_.get(), &Presentacion::acercaDe, this, &Aplicacion::acercaDe);
     connect(presentacion_.get(), &Presentacion::guardarPartida, this, &Aplicacion::guardarPartida);
     connect(presentacion_.get(), &Presentacion::cargarPartida, this, &Aplicacion::cargarPartida);
-    connect(empieza_.get(), &Empieza::menu, this, [this] {
-        empieza_->hide();
-        presentacion_->show();
-    });
-    connect(camarero_.get(), &Conversacion::salir, empieza_.get(), &QWidget::show);
     connect(presentacion_.get(), &Presentacion::salir, this, &Aplicacion::terminar);
-    connect(empieza_.get(), &Empieza::salir, this, &Aplicacion::terminar);
-    connect(final_.get(), &Final::salir, this, &Aplicacion::terminar);
-    for (QWidget *ventana : std::initializer_list<QWidget *>{presentacion_.get(), acerca_.get(), empieza_.get(),
-                                                             charrar1_.get(), camarero_.get(), final_.get()})
-        ventana->installEventFilter(this);
+    vigilar(presentacion_.get());
     conectarJuego();
     adelanto_.setSingleShot(true);
     adelanto_.setInterval(0);
-    connect(&adelanto_, &QTimer::timeout, this, &Imagen::adelantarOcultas);
+    connect(&adelanto_, &QTimer::timeout, this, &Aplicacion::prepararSiguiente);
+}
+
+Aplicacion::~Aplicacion() = default;
+
+// A window just made: at the zoom of the others, and its closing watched.
+void Aplicacion::vigilar(QWidget *ventana) const
+{
+    escala::ajustar(ventana);
+    ventana->installEventFilter(const_cast<Aplicacion *>(this));
+}
+
+Acerca *Aplicacion::acerca() const
+{
+    if (!acerca_) {
+        acerca_ = std::make_unique<Acerca>();
+        vigilar(acerca_.get());
+    }
+    return acerca_.get();
+}
+
+Empieza *Aplicacion::empieza() const
+{
+    if (!empieza_) {
+        auto *yo = const_cast<Aplicacion *>(this);
+        empieza_ = std::make_unique<Empieza>(yo->juego_, carpeta_);
+        connect(empieza_.get(), &Empieza::menu, yo, [yo] {
+            yo->empieza_->hide();
+            yo->presentacion_->show();
+        });
+        connect(empieza_.get(), &Empieza::salir, yo, &Aplicacion::terminar);
+        vigilar(empieza_.get());
+    }
+    return empieza_.get();
+}
+
+Conversacion *Aplicacion::charrar1() const
+{
+    if (!charrar1_) {
+        charrar1_ = crearCharrar1();
+        vigilar(charrar1_.get());
+    }
+    return charrar1_.get();
+}
+
+Conversacion *Aplicacion::camarero() const
+{
+    if (!camarero_) {
+        camarero_ = crearCamarero();
+        connect(camarero_.get(), &Conversacion::salir, this, [this] { empieza()->show(); });
+        vigilar(camarero_.get());
+    }
+    return camarero_.get();
+}
+
+Final *Aplicacion::final() const
+{
+    if (!final_) {
+        final_ = std::make_unique<Final>();
+        connect(final_.get(), &Final::salir, this, &Aplicacion::terminar);
+        vigilar(final_.get());
+    }
+    return final_.get();
+}
+
+// One step at a time: the next window not made yet, else the hidden
+// pictures drawn ahead.
+void Aplicacion::prepararSiguiente()
+{
+    if (!empieza_)
+        empieza();
+    else if (!charrar1_)
+        charrar1();
+    else if (!camarero_)
+        camarero();
+    else if (!final_)
+        final();
+    else if (!acerca_)
+        acerca();
+    else
+        return Imagen::adelantarOcultas();
+    adelanto_.start();
 }
 
 bool Aplicacion::eventFilter(QObject *objeto, QEvent *evento)
@@ -72,18 +140,16 @@ bool Aplicacion::eventFilter(QObject *objeto, QEvent *evento)
 // What the story does to the windows; the scene picture is the screen's own business.
 void Aplicacion::conectarJuego()
 {
-    connect(&juego_, &Juego::charlaConBicho, this, [this] { traerAlFrente(charrar1_.get()); });
+    connect(&juego_, &Juego::charlaConBicho, this, [this] { traerAlFrente(charrar1()); });
     connect(&juego_, &Juego::charlaConCamarero, this, [this] {
-        empieza_->hide();
-        traerAlFrente(camarero_.get());
+        empieza()->hide();
+        traerAlFrente(camarero());
     });
     connect(&juego_, &Juego::juegoGanado, this, [this] {
-        empieza_->hide();
-        traerAlFrente(final_.get());
+        empieza()->hide();
+        traerAlFrente(final());
     });
 }
-
-Aplicacion::~Aplicacion() = default;
 
 void Aplicacion::arrancar(double zoom)
 {
@@ -93,21 +159,16 @@ void Aplicacion::arrancar(double zoom)
     presentacion_->show();
 }
 
-void Aplicacion::mostrarEmpieza()
-{
-    juego_.iniciar();
-    empieza_->show();
-}
-
 void Aplicacion::jugar()
 {
-    mostrarEmpieza();
+    juego_.iniciar();
+    empieza()->show();
     presentacion_->hide();
 }
 
 void Aplicacion::acercaDe()
 {
-    if (!acerca_->isVisible())
+    if (!acerca()->isVisible())
         centrar(acerca_.get());
     traerAlFrente(acerca_.get());
 }
@@ -143,7 +204,7 @@ void Aplicacion::cargarPartida()
     partida::Guardada guardada;
     if (const partida::Resultado leida = partida::leerGuardada(fichero, guardada); !leida)
         porque = partida::explicar(leida);
-    else if (!empieza_->escenaLegible(guardada.pantalla(), &fichero, &porque))
+    else if (!empieza()->escenaLegible(guardada.pantalla(), &fichero, &porque))
         qCWarning(partida::registro).noquote() << "No se ha cargado el dibujo" << fichero << "-" << porque;
     if (!porque.isEmpty()) {
         // The second line tells the player which file, and what stood in the way.

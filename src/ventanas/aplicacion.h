@@ -16,8 +16,9 @@ class Empieza;
 class Conversacion;
 class Final;
 
-// Owns the game and its six windows, each created once and afterwards only
-// shown and hidden, and carries the traffic between them.
+// Owns the game and its six windows, each created the first time it is used
+// (or, once the title window is on screen, a moment ahead of that) and
+// afterwards only shown and hidden, and carries the traffic between them.
 class Aplicacion : public QObject
 {
     Q_OBJECT
@@ -35,12 +36,13 @@ public:
     void arrancar(double zoom = 1.0);
 
     Juego &juego() { return juego_; }
+    // Each window, made now if it was not yet.
     Presentacion *presentacion() const { return presentacion_.get(); }
-    Acerca *acerca() const { return acerca_.get(); }
-    Empieza *empieza() const { return empieza_.get(); }
-    Conversacion *charrar1() const { return charrar1_.get(); }
-    Conversacion *camarero() const { return camarero_.get(); }
-    Final *final() const { return final_.get(); }
+    Acerca *acerca() const;
+    Empieza *empieza() const;
+    Conversacion *charrar1() const;
+    Conversacion *camarero() const;
+    Final *final() const;
 
     // The menu of the title window.
     void jugar();
@@ -59,23 +61,27 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-    void mostrarEmpieza();
     void conectarJuego();
+    void vigilar(QWidget *ventana) const;
+    void prepararSiguiente();
     QString rutaPartida() const;
 
-    // The hidden windows' pictures, drawn ahead once the title window is on
-    // screen and again whenever a shown window changes size (a new zoom).
-    QTimer adelanto_;
-    bool primerCuadro_ = false;
+    QString carpeta_;
     QString partida_;
     bool partidaAparte_;
     Juego juego_;
     std::unique_ptr<Presentacion> presentacion_;
-    std::unique_ptr<Acerca> acerca_;
-    std::unique_ptr<Empieza> empieza_;
-    std::unique_ptr<Conversacion> charrar1_;
-    std::unique_ptr<Conversacion> camarero_;
-    std::unique_ptr<Final> final_;
+    mutable std::unique_ptr<Acerca> acerca_;
+    mutable std::unique_ptr<Empieza> empieza_;
+    mutable std::unique_ptr<Conversacion> charrar1_;
+    mutable std::unique_ptr<Conversacion> camarero_;
+    mutable std::unique_ptr<Final> final_;
+    // After the title window's first frame, the other windows are made and
+    // their pictures drawn ahead, one step each time nothing else waits, so
+    // neither the first frame nor a click waits for them. Again after any
+    // shown window changes size (a new zoom).
+    QTimer adelanto_;
+    bool primerCuadro_ = false;
 };
 
 } // namespace zw

@@ -113,6 +113,13 @@ void Empieza::conectarJuego()
     });
     connect(&juego_, &Juego::accionesCambiadas, ui->acciones, &QLabel::setText);
     connect(&juego_, &Juego::escenaCambiada, this, &Empieza::mostrarEscena);
+    // Made after the game began (the screen is made when first needed): what
+    // it has so far.
+    ui->objetos->addItems(juego_.objetos());
+    ui->resultado->addItems(juego_.resultado());
+    ui->acciones->setText(juego_.acciones());
+    if (juego_.pantalla() != 1)
+        mostrarEscena(juego_.pantalla());
 }
 
 void Empieza::resaltar(QLabel *verbo, bool resaltado)

@@ -96,6 +96,12 @@ double zoomDeInicio(const QScreen *pantalla)
     return pantalla ? zoomParaAltura(pantalla->geometry().height()) : pasos_.front();
 }
 
+void ajustar(QWidget *ventana)
+{
+    if (DisenoVentana *d = DisenoVentana::de(ventana))
+        d->aplicar();
+}
+
 void registrar(QWidget *ventana)
 {
     if (DisenoVentana::de(ventana))

@@ -32,5 +32,8 @@ double zoomParaAltura(int alturaPantalla);
 // Called once per window, after its controls exist: the zoom keys work in
 // it, and it follows the zoom from its first showing.
 void registrar(QWidget *ventana);
+// A window whose making is complete (its own fonts set) takes the zoom now,
+// so that a window made while the game is zoomed is sized for it at once.
+void ajustar(QWidget *ventana);
 
 } // namespace zw::escala

@@ -77,10 +77,23 @@ QImage pintarDibujo(const QString &svg, QSize fisico)
     return imagen;
 }
 
+// A drawing the build rendered ahead at exactly this size, else rendered now.
+QImage leerDibujo(const QString &svg, QSize fisico)
+{
+    const QString pintado = QStringLiteral(":/pintados/%1-%2x%3.png")
+                                .arg(QFileInfo(svg).completeBaseName())
+                                .arg(fisico.width())
+                                .arg(fisico.height());
+    if (QFileInfo::exists(pintado))
+        if (QImage imagen(pintado); imagen.size() == fisico)
+            return imagen.convertToFormat(QImage::Format_RGB32);
+    return pintarDibujo(svg, fisico);
+}
+
 QImage leer(const Fuente &fuente, QSize fisico, QString *porque)
 {
     if (esDibujo(fuente.ruta))
-        return pintarDibujo(fuente.ruta, fisico);
+        return leerDibujo(fuente.ruta, fisico);
     return leerFichero(fuente.ruta, fisico, porque);
 }
 

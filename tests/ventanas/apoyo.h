@@ -23,6 +23,17 @@ inline void contarFinales(zw::Aplicacion &app)
     QObject::connect(&app, &zw::Aplicacion::terminar, [] { ++finales; });
 }
 
+// Every window of the game made now, as the idle moments after the first
+// frame make them, for tests that look for them among the top-level windows.
+inline void hacerVentanas(const zw::Aplicacion &app)
+{
+    app.acerca();
+    app.empieza();
+    app.charrar1();
+    app.camarero();
+    app.final();
+}
+
 template<typename T = QWidget>
 T *control(const QWidget *ventana, const char *nombre)
 {

@@ -83,6 +83,7 @@ private slots:
         QFETCH(int, rol);
         QFETCH(QString, nombre);
         Aplicacion app(QStringLiteral(ZW_GRAFICOS));
+        hacerVentanas(app);
         app.arrancar();
         app.jugar();
         QAccessibleInterface *i = interfaz(ventana, control);
@@ -138,6 +139,7 @@ private slots:
         plataforma->setActive(true);
         QAccessible::installUpdateHandler(apuntar);
         Aplicacion app(QStringLiteral(ZW_GRAFICOS));
+        hacerVentanas(app);
         app.arrancar();
         app.jugar();
         activarVisible();

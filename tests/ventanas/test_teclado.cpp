@@ -24,6 +24,7 @@ struct Partida {
     explicit Partida(int escena = 1, bool jugar = true)
     {
         contarFinales(app);
+        hacerVentanas(app);
         app.arrancar();
         if (jugar)
             app.jugar();
