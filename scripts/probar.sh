@@ -15,5 +15,5 @@ for preset in publicada sanitizers; do
 done
 
 # The window suites again on a real X server, then the Debian package.
-xvfb-run -a -n 110 -s "-screen 0 1280x1024x24 -noreset" ctest --preset publicada -C x11 -L x11
+xvfb-run -a -n 110 -s "-screen 0 3840x2160x24 -noreset" ctest --preset publicada -C x11 -L x11
 bash scripts/probar-paquete.sh build

@@ -14,6 +14,8 @@ QThreadPool &trabajador()
     static QThreadPool pool;
     static const bool preparado = [] {
         pool.setMaxThreadCount(1);
+        // Behind anything the player is waiting for.
+        pool.setThreadPriority(QThread::LowestPriority);
         return true;
     }();
     (void)preparado;

@@ -161,6 +161,7 @@ void Aplicacion::arrancar(double zoom)
 
 void Aplicacion::jugar()
 {
+    jugadaOCargada_ = true;
     juego_.iniciar();
     empieza()->show();
     presentacion_->hide();
@@ -182,7 +183,19 @@ QString Aplicacion::rutaPartida() const
     return partida_;
 }
 
+// A player who meant to load and chose the menu's first item would otherwise
+// lose his saved game to the fresh start, without a word.
 void Aplicacion::guardarPartida()
+{
+    if (!jugadaOCargada_ && QFileInfo::exists(partida_)) {
+        emit confirmarSustituir(QStringLiteral("Aviso"),
+                                QStringLiteral("Ya hay una partida guardada. ¿Quieres sustituirla por una partida nueva?"));
+        return;
+    }
+    sustituirPartida();
+}
+
+void Aplicacion::sustituirPartida()
 {
     const QString ruta = rutaPartida();
     const partida::Resultado guardada = partida::guardar(juego_, ruta);
@@ -213,6 +226,7 @@ void Aplicacion::cargarPartida()
                        .arg(QDir::toNativeSeparators(QFileInfo(fichero).absoluteFilePath()), porque));
         return;
     }
+    jugadaOCargada_ = true;
     partida::aplicar(juego_, guardada);
     juego_.avisarEscena();
     empieza_->show();

@@ -44,17 +44,23 @@ public:
     Conversacion *camarero() const;
     Final *final() const;
 
-    // The menu of the title window.
+    // The menu of the title window. Saving before any game was started or
+    // loaded in this run, over a saved game, first asks (confirmarSustituir).
     void jugar();
     void acercaDe();
     void guardarPartida();
     void cargarPartida();
+    // The save itself, once the player said yes.
+    void sustituirPartida();
 
 signals:
     // A message for the player with one OK button, titled "Aviso" or "Error".
     void aviso(const QString &titulo, const QString &texto);
     // The program ends at once: nothing saved, no window asked.
     void terminar();
+    // Whether to replace the saved game with the fresh start: "Sí" calls
+    // sustituirPartida, "No" leaves everything as it is.
+    void confirmarSustituir(const QString &titulo, const QString &texto);
 
 protected:
     // Closing any window of the game ends the program.
@@ -66,6 +72,7 @@ private:
     void prepararSiguiente();
     QString rutaPartida() const;
 
+    bool jugadaOCargada_ = false; // a game was started or loaded in this run
     QString carpeta_;
     QString partida_;
     bool partidaAparte_;

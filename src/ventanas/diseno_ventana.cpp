@@ -1,8 +1,12 @@
 // A window's design, read once, shown at any zoom or full screen.
 #include "diseno_ventana.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QProxyStyle>
+#include <QScrollBar>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -42,6 +46,20 @@ QFont escalar(QFont fuente, double f)
     return fuente;
 }
 
+// The platform's scroll bar, its width and its slider's least length times
+// the window's factor.
+class EstiloBarras : public QProxyStyle
+{
+public:
+    double factor = 1.0;
+
+    int pixelMetric(PixelMetric m, const QStyleOption *o, const QWidget *w) const override
+    {
+        const int v = QProxyStyle::pixelMetric(m, o, w);
+        return m == PM_ScrollBarExtent || m == PM_ScrollBarSliderMin ? escalar(v, factor) : v;
+    }
+};
+
 } // namespace
 
 DisenoVentana::DisenoVentana(QWidget *ventana, double zoom)
@@ -67,7 +85,11 @@ void DisenoVentana::ponerZoom(double zoom)
 void DisenoVentana::ponerCompleta(bool completa)
 {
     completa_ = completa;
+    if (!completa)
+        factorDeLaCompleta_ = 0;
     aplicar();
+    if (completa)
+        factorDeLaCompleta_ = factor_;
 }
 
 bool DisenoVentana::eventFilter(QObject *objeto, QEvent *evento)
@@ -117,16 +139,35 @@ double DisenoVentana::factorCompleto(QPoint &desplazamiento) const
     return f;
 }
 
+// At most what the available area takes, frame included; never below ×1.
+double DisenoVentana::factorQueCabe(double f) const
+{
+    const QScreen *pantalla = ventana_->screen();
+    if (!pantalla || tam_.isEmpty())
+        return f;
+    const QSize marco = ventana_->isVisible() ? ventana_->frameGeometry().size() - ventana_->size() : QSize(0, 32);
+    const QSize area = pantalla->availableGeometry().size() - marco;
+    QSize ocupa = tam_;
+    if (auto *principal = qobject_cast<QMainWindow *>(ventana_))
+        ocupa.rheight() += principal->menuBar()->sizeHint().height();
+    const double cabe = std::min(double(area.width()) / ocupa.width(), double(area.height()) / ocupa.height());
+    return std::max(1.0, std::min(f, cabe));
+}
+
 void DisenoVentana::aplicar()
 {
     if (!leido_)
         leer();
     QPoint desplazamiento;
-    const double f = completa_ ? factorCompleto(desplazamiento) : zoom_;
+    const double f = completa_ ? factorCompleto(desplazamiento)
+                               : factorQueCabe(std::max(zoom_, factorDeLaCompleta_));
     if (f == factor_ && desplazamiento == desplazamiento_)
         return;
     factor_ = f;
     desplazamiento_ = desplazamiento;
+    // The bars first: the lists lay themselves out again for them, and then
+    // take the design's geometry scaled.
+    escalarBarras();
     escalarControles();
     fijarTamano();
     if (!completa_ && ventana_->isVisible())
@@ -145,6 +186,24 @@ void DisenoVentana::escalarControles()
             c.w->setFixedSize(escalar(*c.fijo, factor_));
         if (c.linea)
             static_cast<QFrame *>(c.w.data())->setLineWidth(std::max(1, escalar(*c.linea, factor_)));
+    }
+}
+
+void DisenoVentana::escalarBarras()
+{
+    if (!estiloBarras_) {
+        estiloBarras_ = new EstiloBarras;
+        estiloBarras_->setParent(this);
+        for (QScrollBar *barra : ventana_->findChildren<QScrollBar *>())
+            barra->setStyle(estiloBarras_);
+    }
+    static_cast<EstiloBarras *>(estiloBarras_)->factor = factor_;
+    // Each list lays out its bars again at their new width.
+    for (QAbstractScrollArea *area : ventana_->findChildren<QAbstractScrollArea *>()) {
+        for (QScrollBar *barra : {area->verticalScrollBar(), area->horizontalScrollBar()})
+            barra->updateGeometry();
+        QEvent cambio(QEvent::StyleChange);
+        QCoreApplication::sendEvent(area, &cambio);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <optional>
 
+class QStyle;
 class QWidget;
 
 namespace zw {
@@ -15,7 +16,10 @@ namespace zw {
 // Positions, sizes, fonts and line widths are the design's ×1 values times
 // the factor, so the layout stays the one designed; pictures paint themselves
 // at whatever size their control gets. Full screen, the window is shown at
-// the largest factor that fits its screen, centred on its own background.
+// the largest factor that fits its screen, centred on its own background;
+// a window shown while another is full screen comes at that window's factor.
+// No window is ever shown larger than the screen's available area (the
+// screen less its panels) lets it, nor smaller than designed.
 class DisenoVentana : public QObject
 {
 public:
@@ -32,7 +36,7 @@ public:
     // Applies the zoom, or the full-screen factor, to every control.
     void aplicar();
 
-    QPoint antes; // where the window was before full screen
+    QRect antes; // where the window's inside was before full screen
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
@@ -49,6 +53,8 @@ private:
     void leer();
     Control medir(QWidget *w) const;
     double factorCompleto(QPoint &desplazamiento) const;
+    double factorQueCabe(double f) const;
+    void escalarBarras();
     void escalarControles();
     void fijarTamano();
     void mantenerEnPantalla();
@@ -61,6 +67,9 @@ private:
     QList<Control> controles_;
     double factor_ = 1.0;
     QPoint desplazamiento_;
+    QStyle *estiloBarras_ = nullptr; // scroll bars as wide as the zoom makes them
+    // The factor of the window shown full screen, while one is.
+    static inline double factorDeLaCompleta_ = 0;
 };
 
 } // namespace zw

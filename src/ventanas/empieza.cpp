@@ -104,7 +104,10 @@ void Empieza::conectarVerbos()
 
 void Empieza::conectarJuego()
 {
-    connect(&juego_, &Juego::objetoAnexado, ui->objetos, qOverload<const QString &>(&QListWidget::addItem));
+    connect(&juego_, &Juego::objetoAnexado, this, [this](const QString &nombre) {
+        ui->objetos->addItem(nombre);
+        ui->objetos->scrollToBottom(); // the new entry in sight
+    });
     connect(&juego_, &Juego::objetoQuitado, this, [this](int indice) { delete ui->objetos->takeItem(indice); });
     connect(&juego_, &Juego::objetosVaciados, ui->objetos, &QListWidget::clear);
     connect(&juego_, &Juego::resultadoCambiado, this, [this] {

@@ -29,6 +29,8 @@ public:
     // saved game is loaded only then.
     bool escenaLegible(int escena, QString *fichero, QString *porque) const;
 
+    static constexpr Qt::Key teclaInventario = Qt::Key_I, teclaEscena = Qt::Key_E;
+
 signals:
     void menu();
     // "Salir a Windows": the program ends.

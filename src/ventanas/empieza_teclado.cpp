@@ -54,16 +54,8 @@ void Empieza::prepararLector()
     connect(&juego_, &Juego::resultadoCambiado, this, [this] {
         anunciar(ui->resultado, juego_.resultado().join(QLatin1Char(' ')));
     });
-    connect(&juego_, &Juego::accionesCambiadas, this, [this](const QString &linea) {
-        anunciar(ui->acciones, linea);
-    });
-    connect(ui->Image1, &ImagenEscena::movido, this, [this] {
-        if (ui->muestra->text() != ui->muestra->accessibleDescription())
-            anunciar(ui->muestra, ui->muestra->text());
-    });
-    connect(ui->Image1, &ImagenEscena::senalada, this, [this](const QString &nombre) {
-        anunciar(ui->muestra, nombre);
-    });
+    // The action line and the name under "Objeto:" read as their text: a
+    // label tells the reader itself when its text changes.
     connect(ui->Image1, &ImagenEscena::zonaEnUsoCambiada, this, [this](bool conFoco) {
         anunciarZona(ui->Image1, conFoco);
     });
@@ -77,17 +69,33 @@ void Empieza::showEvent(QShowEvent *e)
     QWidget::showEvent(e);
 }
 
-// The reveal key works wherever the focus is in this window, even in the
-// inventory, which would otherwise take a letter as a search.
+// The reveal key, and the keys that take the focus to the inventory (I) and
+// back to the scene picture (E), work wherever the focus is in this window,
+// even in the inventory, which would otherwise take a letter as a search.
 bool Empieza::eventFilter(QObject *objeto, QEvent *e)
 {
     const bool tecla = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease;
     if (tecla && objeto->isWidgetType() && static_cast<QWidget *>(objeto)->window() == this) {
         const auto *k = static_cast<QKeyEvent *>(e);
-        if (k->key() == ImagenEscena::teclaRevelar && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if ((k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QWidget::eventFilter(objeto, e);
+        const bool pulsada = e->type() == QEvent::KeyPress && !k->isAutoRepeat();
+        switch (k->key()) {
+        case ImagenEscena::teclaRevelar:
             if (!k->isAutoRepeat())
                 ui->Image1->revelar(e->type() == QEvent::KeyPress);
             return true;
+        case teclaInventario:
+            if (pulsada)
+                ui->objetos->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        case teclaEscena:
+            // As Tab would bring it: the first thing of the scene outlined.
+            if (pulsada && !ui->Image1->hasFocus())
+                ui->Image1->setFocus(Qt::TabFocusReason);
+            return true;
+        default:
+            break;
         }
     }
     if (objeto == this && e->type() == QEvent::WindowDeactivate)

@@ -9,6 +9,8 @@
 #include <QShortcut>
 #include <QWidget>
 #include <array>
+#include <cmath>
+#include <cstdio>
 
 namespace zw::escala {
 
@@ -16,8 +18,30 @@ namespace {
 
 constexpr std::array pasos_ = {1.0, 1.5, 2.0, 3.0, 4.0};
 
-// The adventure screen's designed height, which the first zoom is chosen by.
-constexpr int alturaAventura = 387;
+// The adventure screen's designed size, which the zoom is chosen by.
+constexpr int anchoAventura = 561, alturaAventura = 387;
+
+// The window manager's frame around a window, as it frames a shown window of
+// the game; before one is shown, room for a title bar.
+QMargins marcoDeVentana()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && DisenoVentana::de(w) && !w->isFullScreen()) {
+            const QRect marco = w->frameGeometry(), dentro = w->geometry();
+            if (marco != dentro)
+                return QMargins(dentro.left() - marco.left(), dentro.top() - marco.top(),
+                                marco.right() - dentro.right(), marco.bottom() - dentro.bottom());
+        }
+    return QMargins(0, 32, 0, 0);
+}
+
+const QScreen *pantallaDelJuego()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && DisenoVentana::de(w))
+            return w->screen();
+    return QApplication::primaryScreen();
+}
 
 double zoom_ = 1.0;
 
@@ -61,11 +85,16 @@ void ponerZoom(double z)
             d->ponerZoom(z);
 }
 
+// Never past the largest step at which the adventure screen fits.
 void acercar()
 {
-    for (double z : pasos_)
-        if (z > zoom_)
-            return cambiarYRecordar(z);
+    for (double z : pasos_) {
+        if (z > zoom_) {
+            if (cabe(z, pantallaDelJuego()))
+                cambiarYRecordar(z);
+            return;
+        }
+    }
 }
 
 void alejar()
@@ -86,6 +115,30 @@ double zoomParaAltura(int alturaPantalla)
     for (double z : pasos_)
         if (alturaAventura * z <= alturaPantalla / 2.0)
             elegido = z;
+    return elegido;
+}
+
+bool cabe(double z, const QScreen *pantalla)
+{
+    if (!pantalla)
+        return true;
+    const QMargins marco = marcoDeVentana();
+    const QSize area = pantalla->availableGeometry().size();
+    return std::lround(anchoAventura * z) + marco.left() + marco.right() <= area.width()
+           && std::lround(alturaAventura * z) + marco.top() + marco.bottom() <= area.height();
+}
+
+double zoomQueCabe(double z, const QScreen *pantalla)
+{
+    double elegido = pasos_.front();
+    for (double paso : pasos_)
+        if (paso <= z && cabe(paso, pantalla))
+            elegido = paso;
+    if (elegido != z)
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QStringLiteral("zarrapio-world: a ×%1 la ventana no cabe en la pantalla; se usa ×%2.")
+                                    .arg(z)
+                                    .arg(elegido)));
     return elegido;
 }
 

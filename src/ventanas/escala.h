@@ -29,6 +29,13 @@ void restablecer();
 double zoomDeInicio(const QScreen *pantalla);
 double zoomParaAltura(int alturaPantalla);
 
+// Whether the adventure screen, frame included, fits the screen's available
+// area (the screen less its panels) at zoom z.
+bool cabe(double z, const QScreen *pantalla);
+// z, or the largest step below it that fits, with a line on the standard
+// error saying so.
+double zoomQueCabe(double z, const QScreen *pantalla);
+
 // Called once per window, after its controls exist: the zoom keys work in
 // it, and it follows the zoom from its first showing.
 void registrar(QWidget *ventana);

@@ -92,6 +92,8 @@ void ImagenEscena::keyPressEvent(QKeyEvent *e)
 {
     if (const std::optional<int> destino = recorrido_.destinoDeTecla(e))
         senalar(*destino);
+    else if (teclado::esPulsar(e) && !zonaConTeclado())
+        senalar(recorrido_.siguiente(true)); // nothing outlined yet: the first thing
     else if (teclado::esPulsar(e))
         pulsarSenalada();
     else

@@ -36,7 +36,7 @@ void pantallaCompleta(QWidget *ventana, bool completa)
     if (auto *escape = ventana->findChild<QShortcut *>(salida))
         escape->setEnabled(completa);
     if (completa) {
-        d->antes = ventana->pos();
+        d->antes = ventana->geometry();
         d->ponerCompleta(true);
         // Covering the screen by itself as well, for a desktop whose window
         // manager does not do it (or an X server without one).
@@ -46,7 +46,11 @@ void pantallaCompleta(QWidget *ventana, bool completa)
     } else {
         ventana->showNormal();
         d->ponerCompleta(false);
-        ventana->move(d->antes);
+        // The inside, not the frame: the window manager may frame the window
+        // again only later, and a frame's corner would drift by its title bar.
+        ventana->setGeometry(QRect(d->antes.topLeft(), ventana->size()));
+        // Windows opened over the full screen go back to the zoom.
+        ponerZoom(zoom());
     }
 }
 

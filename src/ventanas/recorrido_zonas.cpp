@@ -63,7 +63,9 @@ std::optional<int> RecorridoZonas::destinoDeTecla(const QKeyEvent *e) const
 
 int RecorridoZonas::siguiente(bool adelante) const
 {
-    const int otra = senalada_ < 0 ? -1 : senalada_ + (adelante ? 1 : -1);
+    if (senalada_ < 0)
+        return adelante && cuantas() > 0 ? 0 : -1;
+    const int otra = senalada_ + (adelante ? 1 : -1);
     return otra >= 0 && otra < cuantas() ? otra : -1;
 }
 

@@ -34,8 +34,9 @@ public:
     // The outline moved by an arrow key, Home or End: the index it goes to
     // (-1 in a scene without hotspots); nothing for any other key.
     std::optional<int> destinoDeTecla(const QKeyEvent *e) const;
-    // Tab and Shift+Tab go on through the hotspots: the next index, or -1
-    // after the last (before the first), where the focus leaves the picture.
+    // Tab and Shift+Tab go on through the hotspots: the next index (the first
+    // for Tab when none is outlined), or -1 after the last (before the first),
+    // where the focus leaves the picture.
     int siguiente(bool adelante) const;
 
 private:

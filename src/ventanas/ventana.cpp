@@ -3,6 +3,7 @@
 
 #include "accesibilidad.h"
 #include "arte.h"
+#include "ayudas.h"
 #include "escala.h"
 #include "estilo.h"
 #include "teclado.h"
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QPushButton>
 #include <QStyle>
 #include <QScreen>
 #include <QWidget>
@@ -27,6 +29,7 @@ void prepararVentana(QWidget *ventana, int ancho, int alto)
     ventana->setFixedSize(ancho, alto);
     instalarAccesibilidad();
     teclado::instalarMarcaFoco();
+    instalarAyudas();
     teclado::introPulsaBotones(ventana);
     escala::registrar(ventana);
 }
@@ -51,6 +54,16 @@ void mostrarAviso(const QString &titulo, const QString &texto)
 {
     QMessageBox caja(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok);
     caja.exec();
+}
+
+bool preguntarSiNo(const QString &titulo, const QString &texto)
+{
+    QMessageBox caja(QMessageBox::NoIcon, titulo, texto, QMessageBox::Yes | QMessageBox::No);
+    caja.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
+    caja.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    caja.setDefaultButton(QMessageBox::No);
+    caja.setEscapeButton(QMessageBox::No);
+    return caja.exec() == QMessageBox::Yes;
 }
 
 namespace {

@@ -23,6 +23,9 @@ void traerAlFrente(QWidget *ventana);
 // button, no icon.
 void mostrarAviso(const QString &titulo, const QString &texto);
 
+// A modal question with "Sí" and "No", "No" by default: true for "Sí".
+bool preguntarSiNo(const QString &titulo, const QString &texto);
+
 // The game's icon, for the title bars and the task bar.
 QIcon iconoDelJuego();
 

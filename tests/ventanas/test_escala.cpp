@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(escala::zoomDeInicio(pantalla), escala::zoomParaAltura(pantalla->geometry().height()));
         {
             Aplicacion app;
-            app.arrancar(escala::zoomDeInicio(pantalla));
+            app.arrancar(1);
             activar(app.presentacion());
             QTest::keyClick(app.presentacion(), Qt::Key_Plus, Qt::ControlModifier);
             QTest::keyClick(app.presentacion(), Qt::Key_Plus, Qt::ControlModifier);

@@ -93,9 +93,9 @@ private slots:
         for (const auto &[teclaTab, mods] : {std::pair(Qt::Key_Tab, Qt::NoModifier),
                                               std::pair(Qt::Key_Backtab, Qt::ShiftModifier)}) {
             QStringList visto{conFoco()};
-            for (int i = 0; i < 40; ++i) {
+            for (int i = 0; i < 60; ++i) {
                 tecla(teclaTab, mods);
-                if (conFoco() == visto.first())
+                if (conFoco() == visto.first() && visto.size() > 1)
                     break;
                 if (conFoco() != visto.last())
                     visto << conFoco();
