@@ -25,6 +25,8 @@ void hablarEspanol(QCoreApplication &app)
 
 struct Opciones {
     QCommandLineParser parser;
+    // Qt's own help option is described in English whatever the translation.
+    QCommandLineOption ayuda{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Muestra esta ayuda.")};
     QCommandLineOption zoom{QStringLiteral("zoom"),
                             QStringLiteral("Tamaño de las ventanas: 1, 1.5, 2, 3 o 4 (Ctrl + más, Ctrl + menos y Ctrl + 0 mientras se juega)."),
                             QStringLiteral("F")};
@@ -32,7 +34,7 @@ struct Opciones {
     Opciones()
     {
         parser.setApplicationDescription(QStringLiteral("Zarrapio World, una aventura."));
-        parser.addHelpOption();
+        parser.addOption(ayuda);
         parser.addVersionOption();
         parser.addOption(zoom);
     }
@@ -60,17 +62,16 @@ void responderSinPantalla(int &argc, char **argv)
         args << QString::fromLocal8Bit(argv[i]);
     Opciones opciones;
     const bool bien = opciones.parser.parse(args);
-    if (bien && !opciones.parser.isSet(QStringLiteral("help")) && !opciones.parser.isSet(QStringLiteral("help-all"))
-        && !opciones.parser.isSet(QStringLiteral("version"))) {
+    if (bien && !opciones.parser.isSet(opciones.ayuda) && !opciones.parser.isSet(QStringLiteral("version"))) {
         opciones.zoomPedido();
         return;
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(ZW_VERSION));
     hablarEspanol(app);
-    Opciones traducidas; // the help's own lines, now in Spanish
-    traducidas.parser.process(app); // prints and exits
-    std::exit(0);
+    Opciones traducidas; // the parser's own lines, now in Spanish
+    traducidas.parser.process(app); // prints the version or the error, and exits
+    traducidas.parser.showHelp(0);
 }
 
 } // namespace

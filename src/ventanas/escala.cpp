@@ -28,9 +28,8 @@ QMargins marcoDeVentana()
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->isVisible() && DisenoVentana::de(w) && !w->isFullScreen()) {
             const QRect marco = w->frameGeometry(), dentro = w->geometry();
-            if (marco != dentro)
-                return QMargins(dentro.left() - marco.left(), dentro.top() - marco.top(),
-                                marco.right() - dentro.right(), marco.bottom() - dentro.bottom());
+            return QMargins(dentro.left() - marco.left(), dentro.top() - marco.top(), marco.right() - dentro.right(),
+                            marco.bottom() - dentro.bottom());
         }
     return QMargins(0, 32, 0, 0);
 }

@@ -13,7 +13,9 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
+#include <QFrame>
 #include <QPushButton>
+#include <functional>
 
 using namespace zw;
 using namespace prueba;
@@ -124,6 +126,33 @@ private slots:
         const int antes = finales;
         pulsar(interfaz("Empieza", "Label6"));
         QCOMPARE(finales, antes + 1);
+    }
+
+    // A reader walking every window meets no decorative line and no name with
+    // blanks around it, and tells the title window from the adventure screen.
+    void arbolDelLector()
+    {
+        Aplicacion app(QStringLiteral(ZW_GRAFICOS));
+        hacerVentanas(app);
+        app.arrancar();
+        int vistos = 0;
+        std::function<void(QAccessibleInterface *)> recorrer = [&](QAccessibleInterface *i) {
+            ++vistos;
+            auto *marco = qobject_cast<QFrame *>(i->object());
+            QVERIFY2(!marco || (marco->frameShape() != QFrame::HLine && marco->frameShape() != QFrame::VLine),
+                     qPrintable(i->object()->objectName()));
+            const QString nombre = i->text(QAccessible::Name);
+            QCOMPARE(nombre, nombre.trimmed());
+            for (int n = 0; n < i->childCount(); ++n)
+                recorrer(i->child(n));
+        };
+        for (QWidget *v : QApplication::topLevelWidgets())
+            if (!v->objectName().isEmpty())
+                recorrer(QAccessible::queryAccessibleInterface(v));
+        QVERIFY(vistos > 60);
+        QCOMPARE(interfaz("Presentacion", "")->text(QAccessible::Description), "Pantalla de título");
+        QCOMPARE(interfaz("Empieza", "")->text(QAccessible::Description), "Pantalla de juego");
+        QCOMPARE(interfaz("Presentacion", "Frame1")->text(QAccessible::Name), "HISTORIA");
     }
 
     // The picture holds the hotspot under the outline or the pointer; the

@@ -344,6 +344,40 @@ private slots:
         QCOMPARE(e->size(), QSize(1122, 774));
         QCOMPARE(finales, 0);
     }
+
+    // On a small screen (CTest runs this once more on a 1280 x 720 one) no
+    // key, option or remembered zoom shows a window past the available area,
+    // and full screen gives the window back at the very place it left.
+    void dentroDeLaPantalla()
+    {
+        const QScreen *pantalla = QGuiApplication::primaryScreen();
+        const QRect area = pantalla->availableGeometry();
+        if (area.height() > 800)
+            QSKIP("needs a small screen");
+        QCOMPARE(escala::zoomQueCabe(4, pantalla), 1.5);
+        Aplicacion app;
+        app.arrancar(1);
+        app.jugar();
+        Empieza *e = app.empieza();
+        activar(e);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(e, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(escala::zoom(), 1.5);
+        escala::ponerZoom(4);
+        for (QWidget *w : ventanas(app)) {
+            w->show();
+            QVERIFY2(area.contains(w->frameGeometry()), qPrintable(w->objectName()));
+        }
+        activar(e);
+        const QRect antes = e->geometry();
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(e, Qt::Key_F11);
+            QTRY_VERIFY(e->isFullScreen());
+            QTest::keyClick(e, Qt::Key_Escape);
+            QTRY_VERIFY(!e->isFullScreen());
+        }
+        QCOMPARE(e->geometry(), antes);
+    }
 };
 
 QTEST_MAIN(TestEscala)

@@ -252,6 +252,49 @@ private slots:
         QVERIFY(app.empieza()->isVisible());
     }
 
+    // Saving before any game was started or loaded, over a saved game, asks
+    // first, "No" by default; "No" leaves the file's bytes as they were and
+    // says nothing more, "Sí" saves the fresh start as ever.
+    void guardarSobreUnaPartidaPregunta_data()
+    {
+        QTest::addColumn<bool>("si");
+        QTest::newRow("No") << false;
+        QTest::newRow("Sí") << true;
+    }
+    void guardarSobreUnaPartidaPregunta()
+    {
+        QFETCH(bool, si);
+        Carpeta carpeta;
+        const QByteArray guardada("4\r\n\"Mechero\"\r\n\"Papel\"\r\n\"Agua\"\r\n\"Tarjeta\"\r\n6,1,1,1,2,0\r\n");
+        carpeta.escribir(guardada);
+        Aplicacion app(carpeta.ruta());
+        Avisos avisos(app);
+        QObject::connect(&app, &Aplicacion::confirmarSustituir, &app, [&app](const QString &t, const QString &x) {
+            if (preguntarSiNo(t, x))
+                app.sustituirPartida();
+        });
+        app.arrancar();
+        QString texto;
+        bool noPorDefecto = false;
+        QTimer::singleShot(0, [&] {
+            auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(caja);
+            texto = caja->text();
+            noPorDefecto = caja->defaultButton() == caja->button(QMessageBox::No);
+            caja->button(si ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        menu(app, "guardarpartida");
+        QCOMPARE(texto, "Ya hay una partida guardada. ¿Quieres sustituirla por una partida nueva?");
+        QVERIFY(noPorDefecto);
+        QCOMPARE(carpeta.partida(), si ? QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n") : guardada);
+        QCOMPARE(avisos.dichos, si ? QStringList{"Aviso: Partida guardada."} : QStringList{});
+
+        // Once a game is played, saving asks nothing.
+        app.jugar();
+        menu(app, "guardarpartida");
+        QCOMPARE(carpeta.partida(), QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n"));
+    }
+
     // The real message: modal, one OK button, no icon, the exact title and text.
     void cajaDeMensaje()
     {

@@ -11,6 +11,7 @@
 #include "final.h"
 #include "zonas.h"
 
+#include <QFocusFrame>
 #include <QLabel>
 
 using namespace zw;
@@ -278,6 +279,49 @@ private slots:
         QCOMPARE(finales, antes);
         tecla(Qt::Key_Space);
         QCOMPARE(finales, antes + 1);
+    }
+
+    // From the adventure screen as "J&ugar" leaves it, every key counted:
+    // the verb, the inventory and its first entry, the scene and its first
+    // thing (the brick, first in reading order).
+    void usarMecheroConLadrilloEnOchoTeclas()
+    {
+        Partida p;
+        int teclas = 0;
+        for (const int t : {int(Qt::Key_4), int(Qt::Key_I), int(Qt::Key_Down), int(Qt::Key_E)}) {
+            tecla(t);
+            ++teclas;
+        }
+        for (; teclas < 7 && p.muestra() != "ladrillo"; ++teclas)
+            tecla(Qt::Key_Right);
+        tecla(Qt::Key_Space);
+        QVERIFY2(++teclas <= 8, qPrintable(QString::number(teclas)));
+        QCOMPARE(p.acciones(), "Usar Mechero con ladrillo");
+        QCOMPARE(p.app.juego().resultado(), QStringList{"He calentado el ladrillo, se ha puesto cachondo."});
+    }
+
+    // The focus mark shows once a key moves the focus, and goes at the next
+    // click, in any window; a player who only clicks never sees it.
+    void marcaSoloConTeclado()
+    {
+        Partida p;
+        const auto marcada = [] {
+            for (QFocusFrame *marca : QApplication::activeWindow()->findChildren<QFocusFrame *>())
+                if (marca->isVisible())
+                    return true;
+            return false;
+        };
+        QTest::mouseClick(control(p.app.empieza(), "Usar"), Qt::LeftButton);
+        QVERIFY(!marcada());
+        const QImage sinMarca = p.imagen()->grab().toImage();
+        tecla(Qt::Key_Tab);
+        QCOMPARE(conFoco(), "Image1");
+        QVERIFY(p.imagen()->grab().toImage().pixel(1, 1) != sinMarca.pixel(1, 1)); // drawn inside its edge
+        tecla(Qt::Key_I);
+        QVERIFY(marcada());
+        QTest::mouseClick(control(p.app.empieza(), "Limpiar"), Qt::LeftButton);
+        QVERIFY(!marcada());
+        QCOMPARE(p.imagen()->grab().toImage().pixel(1, 1), sinMarca.pixel(1, 1));
     }
 };
 
