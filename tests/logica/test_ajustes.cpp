@@ -1,5 +1,6 @@
 // The remembered zoom: the same file and key as ever, and nothing but a
 // regular file of a sensible size at that place is ever read or written.
+#include "../sin_bloquear.h"
 #include "ajustes.h"
 #include "carpetas.h"
 
@@ -17,6 +18,8 @@
 
 using namespace zw;
 
+using prueba::sinBloquear;
+
 namespace {
 
 // What stands at `ruta`, down to the bytes, to tell it was left alone.
@@ -29,22 +32,6 @@ QByteArray huella(const QString &ruta)
         + QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
 }
 
-// Runs `paso` on a thread of its own. One stuck on the FIFO at `fifo` is let
-// go by a writer after a while and counts as having blocked; one holding the
-// FIFO open itself never sees its end, and ends the test.
-bool sinBloquear(const std::function<void()> &paso, const QString &fifo)
-{
-    std::unique_ptr<QThread> hilo(QThread::create(paso));
-    hilo->start();
-    if (hilo->wait(QDeadlineTimer(5000)))
-        return true;
-    const int fd = open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
-    if (fd >= 0)
-        close(fd);
-    if (!hilo->wait(QDeadlineTimer(5000)))
-        qFatal("Blocked on the FIFO %s", qPrintable(fifo));
-    return false;
-}
 
 } // namespace
 

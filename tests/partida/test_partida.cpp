@@ -1,3 +1,4 @@
+#include "../sin_bloquear.h"
 #include "escenas.h"
 #include "juego.h"
 #include "partida.h"
@@ -26,6 +27,8 @@ using namespace zw;
 using namespace zw::partida;
 
 Q_DECLARE_METATYPE(zw::partida::Motivo)
+
+using prueba::sinBloquear;
 
 namespace {
 
@@ -144,20 +147,6 @@ bool hacerEspecial(const QString &clase, const QString &ruta)
     return hecho;
 }
 
-// Runs `paso` on a thread of its own. One still running after two seconds is
-// stuck opening `ruta` as a FIFO: a writer opened and closed there lets it go.
-bool sinBloquear(const std::function<void()> &paso, const QString &ruta)
-{
-    std::unique_ptr<QThread> hilo(QThread::create(paso));
-    hilo->start();
-    if (hilo->wait(QDeadlineTimer(2000)))
-        return true;
-    const int fd = open(QFile::encodeName(ruta).constData(), O_WRONLY | O_NONBLOCK);
-    if (fd >= 0)
-        close(fd);
-    hilo->wait();
-    return false;
-}
 #endif
 
 } // namespace

@@ -1,5 +1,6 @@
 // A player's picture file is read at the size asked, or refused without harm:
 // never decoded past its declared size, never waited on, never half shown.
+#include "../sin_bloquear.h"
 #include "leer_imagen.h"
 
 #include <QBuffer>
@@ -26,6 +27,8 @@
 #endif
 
 using namespace zw;
+
+using prueba::sinBloquear;
 
 namespace {
 
@@ -69,20 +72,6 @@ bool escribir(const QString &ruta, const QByteArray &datos)
     return f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size();
 }
 
-// Runs `paso` on a thread of its own. One still stuck after a while opening
-// the FIFO at `fifo` is let go by a writer, and counts as having blocked.
-bool sinBloquear(const std::function<void()> &paso, const QString &fifo)
-{
-    std::unique_ptr<QThread> hilo(QThread::create(paso));
-    hilo->start();
-    if (hilo->wait(QDeadlineTimer(5000)))
-        return true;
-    const int fd = open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
-    if (fd >= 0)
-        close(fd);
-    hilo->wait();
-    return false;
-}
 
 } // namespace
 
