@@ -1,3 +1,4 @@
+// What the game remembers between runs (the zoom), read and written only where that is safe.
 #pragma once
 
 #include <QLoggingCategory>

@@ -1,3 +1,4 @@
+// Where the scene pictures are read from and where the saved game is kept.
 #pragma once
 
 #include <QLoggingCategory>

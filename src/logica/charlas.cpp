@@ -1,3 +1,4 @@
+// The two conversations: their questions and answers, as tables.
 #include "charlas.h"
 
 #include <vector>

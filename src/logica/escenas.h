@@ -1,3 +1,4 @@
+// The seven scenes: their numbers, their picture files, and finding a file without regard to case.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The game's state words.
 #pragma once
 
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// The adventure in progress: state, inventory, replies and action line, and what it reports.
 #include "juego.h"
 
 #include "texto.h"

@@ -1,3 +1,4 @@
+// The adventure in progress: state, inventory, replies and action line, and what it reports.
 #pragma once
 
 #include "estado.h"

@@ -1,3 +1,4 @@
+// The action line built from a verb and one or two picks.
 #include "linea_accion.h"
 
 #include "texto.h"

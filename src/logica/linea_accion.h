@@ -1,3 +1,4 @@
+// The action line built from a verb and one or two picks.
 #pragma once
 
 #include <QString>

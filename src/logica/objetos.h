@@ -1,3 +1,4 @@
+// The catalogue of inventory items.
 #pragma once
 
 #include <span>

@@ -1,3 +1,4 @@
+// The saved game: its file format, its reader and writer, loading and saving.
 #include "partida.h"
 
 #include "juego.h"

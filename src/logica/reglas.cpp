@@ -1,3 +1,4 @@
+// The interpreter: the words the rule tables are written with, and the tables tried in order.
 #include "reglas.h"
 
 namespace zw::reglas {

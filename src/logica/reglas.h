@@ -1,3 +1,4 @@
+// The interpreter: the words the rule tables are written with, and the tables tried in order.
 #pragma once
 
 #include "estado.h"

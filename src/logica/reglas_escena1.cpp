@@ -1,3 +1,4 @@
+// The rules of scene 1, tried after the ones valid in every scene.
 #include "objetos.h"
 #include "reglas.h"
 

@@ -1,3 +1,4 @@
+// The rules of scene 4, tried after the ones valid in every scene.
 #include "reglas.h"
 
 namespace zw::reglas {

@@ -1,3 +1,4 @@
+// The rules valid in every scene: the inventory items.
 #include "objetos.h"
 #include "reglas.h"
 

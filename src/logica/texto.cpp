@@ -1,3 +1,4 @@
+// Text helpers: upper-casing with the Spanish letters, names compared without regard to case.
 #include "texto.h"
 
 namespace zw {

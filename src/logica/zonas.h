@@ -1,3 +1,4 @@
+// The hotspot maps of the seven scenes.
 #pragma once
 
 #include <QString>
