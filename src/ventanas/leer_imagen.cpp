@@ -1,7 +1,9 @@
+// Picture files of the player's read without harm: checked before they are decoded.
 #include "leer_imagen.h"
 
 #include "partida.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 
@@ -21,47 +23,40 @@ constexpr qint64 bytesMaximos = qint64(megasMaximos) * 1024 * 1024;
 // through the coded data. A file cut short decodes without any error into a
 // picture grey from the cut down; this is the only way to tell. Whatever
 // follows the marker is left alone, as decoders do.
-bool jpegEntero(QIODevice &d)
+bool jpegEntero(QByteArrayView d)
 {
-    uchar c = 0;
-    const auto siguiente = [&d, &c] {
-        char x;
-        if (!d.getChar(&x))
-            return false;
-        c = uchar(x);
-        return true;
-    };
-    if (!siguiente() || c != 0xFF || !siguiente() || c != 0xD8)
+    qsizetype i = 0;
+    const auto byte = [&d](qsizetype at) { return uchar(d.at(at)); };
+    if (d.size() < 2 || byte(0) != 0xFF || byte(1) != 0xD8)
         return false;
+    i = 2;
     bool enDatos = false; // after a scan's header, in its coded data
-    for (;;) {
-        if (!siguiente())
-            return false;
-        if (c != 0xFF) {
-            if (enDatos)
-                continue;
-            return false;
-        }
-        do {
-            if (!siguiente())
+    while (i < d.size()) {
+        if (byte(i) != 0xFF) {
+            if (!enDatos)
                 return false;
-        } while (c == 0xFF);
-        if (c == 0xD9)
+            ++i;
+            continue;
+        }
+        while (i < d.size() && byte(i) == 0xFF)
+            ++i;
+        if (i >= d.size())
+            return false;
+        const uchar marca = byte(i++);
+        if (marca == 0xD9)
             return true;
         // A stuffed FF, a restart marker or TEM: no length, nothing changes.
-        if (c == 0x00 || c == 0x01 || (c >= 0xD0 && c <= 0xD7))
+        if (marca == 0x00 || marca == 0x01 || (marca >= 0xD0 && marca <= 0xD7))
             continue;
-        const uchar marca = c;
-        if (!siguiente())
+        if (d.size() - i < 2)
             return false;
-        int largo = c << 8;
-        if (!siguiente())
+        const int largo = byte(i) << 8 | byte(i + 1);
+        if (largo < 2 || d.size() - i < largo)
             return false;
-        largo |= c;
-        if (largo < 2 || d.size() - d.pos() < largo - 2 || !d.seek(d.pos() + largo - 2))
-            return false;
+        i += largo;
         enDatos = marca == 0xDA;
     }
+    return false;
 }
 
 QString motivoDeApertura(const partida::Resultado &r)
@@ -96,10 +91,19 @@ QImage leerSinAvisar(const QString &ruta, QSize fisico, QString &porque)
         return {};
     }
 
+    // Read once: the checks and the decoder work on the same bytes.
+    const QByteArray datos = fichero.readAll();
+    if (fichero.error() != QFileDevice::NoError) {
+        porque = QStringLiteral("no se ha podido leer (%1)").arg(fichero.errorString());
+        return {};
+    }
+    QBuffer memoria;
+    memoria.setData(datos);
+    memoria.open(QIODevice::ReadOnly);
     QSize declarado;
     QByteArray formato;
     {
-        QImageReader cabecera(&fichero);
+        QImageReader cabecera(&memoria);
         declarado = cabecera.size();
         formato = cabecera.format();
     }
@@ -114,16 +118,13 @@ QImage leerSinAvisar(const QString &ruta, QSize fisico, QString &porque)
                      .arg(declarado.width()).arg(declarado.height()).arg(fisico.width()).arg(fisico.height());
         return {};
     }
-    if (formato == "jpeg" && (!fichero.seek(0) || !jpegEntero(fichero))) {
+    if (formato == "jpeg" && !jpegEntero(datos)) {
         porque = QStringLiteral("está cortado");
         return {};
     }
 
-    if (!fichero.seek(0)) {
-        porque = QStringLiteral("no se ha podido leer (%1)").arg(fichero.errorString());
-        return {};
-    }
-    QImageReader lector(&fichero);
+    memoria.seek(0);
+    QImageReader lector(&memoria);
     // Shrunk while decoding, much faster than afterwards.
     if (declarado.width() > fisico.width())
         lector.setScaledSize(fisico);

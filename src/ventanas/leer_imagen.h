@@ -1,3 +1,4 @@
+// Picture files of the player's read without harm: checked before they are decoded.
 #pragma once
 
 #include <QImage>
