@@ -6,6 +6,8 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <optional>
 #include <array>
@@ -77,9 +79,20 @@ bool esDeLaConstruccion(const QString &fichero)
     QFile f;
     if (!partida::abrirFicheroNormal(fichero, f) || f.size() > 8 * 1024 * 1024)
         return false;
+    // Every change of scene and every drawing ahead asks again: the answer is
+    // kept for as long as the file keeps its size and time.
+    const QString sello =
+        QStringLiteral("%1|%2").arg(f.size()).arg(QFileInfo(fichero).lastModified().toMSecsSinceEpoch());
+    static QMutex cerrojo;
+    static QHash<QString, std::pair<QString, bool>> vistos;
+    const QMutexLocker bloqueo(&cerrojo);
+    if (const auto visto = vistos.constFind(fichero); visto != vistos.cend() && visto->first == sello)
+        return visto->second;
     QCryptographicHash huella(QCryptographicHash::Sha256);
     huella.addData(&f);
-    return huella.result().toHex() == QByteArrayView(huellasEscenas[cual->first - 1][cual->second - 1]);
+    const bool propio = huella.result().toHex() == QByteArrayView(huellasEscenas[cual->first - 1][cual->second - 1]);
+    vistos.insert(fichero, {sello, propio});
+    return propio;
 }
 
 QString dibujoDeEscena(const QString &fichero)
