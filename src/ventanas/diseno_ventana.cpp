@@ -76,6 +76,14 @@ DisenoVentana *DisenoVentana::de(const QWidget *ventana)
     return ventana ? ventana->findChild<DisenoVentana *>(nombre, Qt::FindDirectChildrenOnly) : nullptr;
 }
 
+QSize DisenoVentana::marco()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->isFullScreen() && de(w))
+            return w->frameGeometry().size() - w->size();
+    return QSize(0, 32);
+}
+
 void DisenoVentana::ponerZoom(double zoom)
 {
     zoom_ = zoom;
@@ -145,8 +153,7 @@ double DisenoVentana::factorQueCabe(double f) const
     const QScreen *pantalla = ventana_->screen();
     if (!pantalla || tam_.isEmpty())
         return f;
-    const QSize marco = ventana_->isVisible() ? ventana_->frameGeometry().size() - ventana_->size() : QSize(0, 32);
-    const QSize area = pantalla->availableGeometry().size() - marco;
+    const QSize area = pantalla->availableGeometry().size() - marco();
     QSize ocupa = tam_;
     if (auto *principal = qobject_cast<QMainWindow *>(ventana_))
         ocupa.rheight() += principal->menuBar()->sizeHint().height();
@@ -161,15 +168,16 @@ void DisenoVentana::aplicar()
     QPoint desplazamiento;
     const double f = completa_ ? factorCompleto(desplazamiento)
                                : factorQueCabe(std::max(zoom_, factorDeLaCompleta_));
-    if (f == factor_ && desplazamiento == desplazamiento_)
-        return;
-    factor_ = f;
-    desplazamiento_ = desplazamiento;
-    // The bars first: the lists lay themselves out again for them, and then
-    // take the design's geometry scaled.
-    escalarBarras();
-    escalarControles();
-    fijarTamano();
+    if (f != factor_ || desplazamiento != desplazamiento_) {
+        factor_ = f;
+        desplazamiento_ = desplazamiento;
+        // The bars first: the lists lay themselves out again for them, and
+        // then take the design's geometry scaled.
+        escalarBarras();
+        escalarControles();
+        fijarTamano();
+    }
+    // Also a window grown while hidden, as it shows.
     if (!completa_ && ventana_->isVisible())
         mantenerEnPantalla();
 }

@@ -29,6 +29,9 @@ public:
 
     // The one registered for a window, or null.
     static DisenoVentana *de(const QWidget *ventana);
+    // What the window manager's frame adds to a window of the game, as it
+    // frames a shown one; before any is shown, room for a title bar.
+    static QSize marco();
 
     void ponerZoom(double zoom);
     bool completa() const { return completa_; }

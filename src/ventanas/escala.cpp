@@ -21,19 +21,6 @@ constexpr std::array pasos_ = {1.0, 1.5, 2.0, 3.0, 4.0};
 // The adventure screen's designed size, which the zoom is chosen by.
 constexpr int anchoAventura = 561, alturaAventura = 387;
 
-// The window manager's frame around a window, as it frames a shown window of
-// the game; before one is shown, room for a title bar.
-QMargins marcoDeVentana()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && DisenoVentana::de(w) && !w->isFullScreen()) {
-            const QRect marco = w->frameGeometry(), dentro = w->geometry();
-            return QMargins(dentro.left() - marco.left(), dentro.top() - marco.top(), marco.right() - dentro.right(),
-                            marco.bottom() - dentro.bottom());
-        }
-    return QMargins(0, 32, 0, 0);
-}
-
 const QScreen *pantallaDelJuego()
 {
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -121,10 +108,8 @@ bool cabe(double z, const QScreen *pantalla)
 {
     if (!pantalla)
         return true;
-    const QMargins marco = marcoDeVentana();
-    const QSize area = pantalla->availableGeometry().size();
-    return std::lround(anchoAventura * z) + marco.left() + marco.right() <= area.width()
-           && std::lround(alturaAventura * z) + marco.top() + marco.bottom() <= area.height();
+    const QSize area = pantalla->availableGeometry().size() - DisenoVentana::marco();
+    return std::lround(anchoAventura * z) <= area.width() && std::lround(alturaAventura * z) <= area.height();
 }
 
 double zoomQueCabe(double z, const QScreen *pantalla)
