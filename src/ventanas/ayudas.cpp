@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QPointer>
 #include <QTextDocument>
 #include <QToolTip>
 #include <QWidget>
@@ -53,13 +52,8 @@ protected:
 
 } // namespace
 
-void instalarAyudas()
+void instalarAyudas(QApplication *app)
 {
-    static QPointer<QApplication> instalada;
-    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
-    if (!app || instalada == app)
-        return;
-    instalada = app;
     app->installEventFilter(new Ayudas(app));
 }
 

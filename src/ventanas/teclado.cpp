@@ -145,13 +145,8 @@ void introPulsaBotones(QWidget *ventana)
         b->installEventFilter(filtro);
 }
 
-void instalarMarcaFoco()
+void instalarMarcaFoco(QApplication *app)
 {
-    static QPointer<QApplication> instalada;
-    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
-    if (!app || instalada == app)
-        return;
-    instalada = app;
     Marca::instancia()->visible_ = false;
     app->installEventFilter(new Vigia(app));
     QObject::connect(app, &QApplication::focusChanged, app, &seguirFoco);

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class QApplication;
 class QKeyEvent;
 class QPainter;
 class QRect;
@@ -21,7 +22,7 @@ void introPulsaBotones(QWidget *ventana);
 // The focus mark follows the focus in every window of the game. It appears
 // once a key is pressed and goes away at the next mouse click, so a player
 // who only uses the mouse never sees it. Installed once per application.
-void instalarMarcaFoco();
+void instalarMarcaFoco(QApplication *app);
 
 // Whether the mark shows now; it tells when that changes, so a control that
 // draws its own mark (one at the window's edge) can follow.
@@ -37,7 +38,7 @@ signals:
     void cambiada();
 
 private:
-    friend void instalarMarcaFoco();
+    friend void instalarMarcaFoco(QApplication *app);
     friend class Vigia;
     void ponerVisible(bool si);
     bool visible_ = false;

@@ -13,12 +13,30 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QScreen>
 #include <QWidget>
 
 namespace zw {
+
+namespace {
+
+// What the whole application gets once, with its first window.
+void prepararAplicacion()
+{
+    static QPointer<QApplication> preparada;
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app || preparada == app)
+        return;
+    preparada = app;
+    instalarAccesibilidad();
+    teclado::instalarMarcaFoco(app);
+    instalarAyudas(app);
+}
+
+} // namespace
 
 void prepararVentana(QWidget *ventana, int ancho, int alto)
 {
@@ -27,9 +45,7 @@ void prepararVentana(QWidget *ventana, int ancho, int alto)
                             | Qt::MSWindowsFixedSizeDialogHint);
     ventana->setFont(fuenteDialogo());
     ventana->setFixedSize(ancho, alto);
-    instalarAccesibilidad();
-    teclado::instalarMarcaFoco();
-    instalarAyudas();
+    prepararAplicacion();
     teclado::introPulsaBotones(ventana);
     escala::registrar(ventana);
 }
