@@ -37,6 +37,12 @@ struct Arbol {
     }
 };
 
+// The places the rows below put pictures and saved games in.
+const QString actual = QStringLiteral("actual/graficos");
+const QString programa = QStringLiteral("usr/bin/graficos");
+const QString instalada = QStringLiteral("usr/share/zarrapio-world/graficos");
+const QString delJugador = QStringLiteral("jugador/partida");
+
 } // namespace
 
 class TestCarpetas : public QObject
@@ -59,12 +65,8 @@ private slots:
         QTest::addColumn<QString>("graficos");
         QTest::addColumn<QString>("partida");
 
-        const QString actual = "actual/graficos";
-        const QString programa = "usr/bin/graficos";
-        const QString instalada = "usr/share/zarrapio-world/graficos";
         const QString datos1 = "datos1/zarrapio-world/graficos";
         const QString datos2 = "datos2/zarrapio-world/graficos";
-        const QString delJugador = "jugador/partida";
         const QStringList todas{actual + "/1.jpg", programa + "/1.jpg", instalada + "/1.jpg",
                                 datos1 + "/1.jpg", datos2 + "/1.jpg"};
 
@@ -108,11 +110,7 @@ private slots:
         QTest::addColumn<QString>("partida");
         QTest::addColumn<QString>("porque");
 
-        const QString actual = "actual/graficos";
-        const QString programa = "usr/bin/graficos";
-        const QString instalada = "usr/share/zarrapio-world/graficos";
         const QStringList dos{actual + "/1.jpg", programa + "/1.jpg"};
-        const QString delJugador = "jugador/partida";
         const QString cualquiera = "cualquier usuario puede cambiar la carpeta";
 
         QTest::newRow("carpeta que escribe cualquiera") << "o+w" << dos << programa << programa + "/partida" << cualquiera;
