@@ -1,7 +1,7 @@
 // The catalogue of built-in drawings and icons, and the check that a scene file is still the build's own.
 #include "arte.h"
 
-#include "partida.h"
+#include "ficheros.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -77,7 +77,7 @@ bool esDeLaConstruccion(const QString &fichero)
     // Opened without waiting, as a regular file only; a scene picture of ours
     // is a few hundred KB, so never more than a few MB are read.
     QFile f;
-    if (!partida::abrirFicheroNormal(fichero, f) || f.size() > 8 * 1024 * 1024)
+    if (!ficheros::abrirFicheroNormal(fichero, f) || f.size() > 8 * 1024 * 1024)
         return false;
     // Every change of scene and every drawing ahead asks again: the answer is
     // kept for as long as the file keeps its size and time.

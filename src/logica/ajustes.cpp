@@ -1,7 +1,7 @@
 // What the game remembers between runs (the zoom), read and written only where that is safe.
 #include "ajustes.h"
 
-#include "partida.h"
+#include "ficheros.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -27,12 +27,12 @@ QString porQueNo(const QString &ruta)
     if (!info.exists() && !info.isSymLink())
         return {};
     QFile abierto;
-    const partida::Resultado r = partida::abrirFicheroNormal(ruta, abierto);
+    const ficheros::Resultado r = ficheros::abrirFicheroNormal(ruta, abierto);
     switch (r.motivo) {
-    case partida::Motivo::Ninguno:
+    case ficheros::Motivo::Ninguno:
         return abierto.size() > tamanoMaximo ? QStringLiteral("pasa de %1 bytes").arg(tamanoMaximo) : QString();
-    case partida::Motivo::NoHayFichero: return QStringLiteral("es un enlace a nada");
-    case partida::Motivo::NoEsFichero: return QStringLiteral("no es un fichero normal");
+    case ficheros::Motivo::NoHayFichero: return QStringLiteral("es un enlace a nada");
+    case ficheros::Motivo::NoEsFichero: return QStringLiteral("no es un fichero normal");
     default: return QStringLiteral("no se ha podido leer (%1)").arg(r.sistema);
     }
 }

@@ -2,6 +2,7 @@
 #include "carpetas.h"
 
 #include "escenas.h"
+#include "ficheros.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,11 +10,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace zw::carpetas {
 
@@ -32,7 +28,7 @@ bool tieneEscenas(const QString &carpeta)
     if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir())
         return false;
     for (int n = primeraEscena; n <= ultimaEscena; ++n)
-        if (!buscarFichero(carpeta, ficheroEscena(n)).isEmpty())
+        if (QFileInfo(ficheros::buscar(carpeta, ficheroEscena(n))).isFile())
             return true;
     return false;
 }
@@ -47,41 +43,20 @@ Carpetas junto(const QString &carpeta)
     return {carpeta, dentro(carpeta, partida)};
 }
 
-#ifdef Q_OS_UNIX
-// Why others could change `ruta` (links followed); empty when only the player or root can.
-QString deOtros(const QString &ruta, const QString &que)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(ruta).constData(), &st) != 0)
-        return errno == ENOENT ? QStringLiteral("%1 es un enlace a nada").arg(que)
-                               : QStringLiteral("no se puede mirar %1").arg(que);
-    if (st.st_uid != ::geteuid() && st.st_uid != 0)
-        return QStringLiteral("%1 es de otro usuario").arg(que);
-    if (st.st_mode & S_IWOTH)
-        return QStringLiteral("cualquier usuario puede cambiar %1").arg(que);
-    return {};
-}
-#endif
-
 // A graficos/ found where anyone may have put it (a shared /tmp as the current
 // folder) would show that one's pictures and save through that one's
 // "partida" link into any file of the player's. Used only when neither the
 // folder nor its saved game could be changed by other users; a group may.
 bool esAjena(const QString &carpeta)
 {
-#ifdef Q_OS_UNIX
-    QString porque = deOtros(carpeta, QStringLiteral("la carpeta"));
+    QString porque = ficheros::deOtros(carpeta, QStringLiteral("la carpeta"));
     const QString suPartida = dentro(carpeta, partida);
     if (porque.isEmpty() && (QFileInfo::exists(suPartida) || QFileInfo(suPartida).isSymLink()))
-        porque = deOtros(suPartida, QStringLiteral("su partida"));
+        porque = ficheros::deOtros(suPartida, QStringLiteral("su partida"));
     if (porque.isEmpty())
         return false;
     qCWarning(registro).noquote() << "No se usa" << carpeta << "-" << porque;
     return true;
-#else
-    Q_UNUSED(carpeta);
-    return false;
-#endif
 }
 
 } // namespace

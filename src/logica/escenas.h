@@ -1,4 +1,4 @@
-// The seven scenes: their numbers, their picture files, and finding a file without regard to case.
+// The seven scenes: their numbers and their picture files.
 #pragma once
 
 #include <QString>
@@ -11,10 +11,5 @@ inline bool esEscena(int n) { return n >= primeraEscena && n <= ultimaEscena; }
 
 // Picture file of scene n, exactly as the rules name it ("4.JPG"); empty outside 1-7.
 QString ficheroEscena(int n);
-
-// Finds `nombre` inside `carpeta` without regard to letter case, so "4.JPG" and
-// "4.jpg" reach the same file on every file system. Returns the real path, or
-// an empty string when no regular file (after following links) has that name.
-QString buscarFichero(const QString &carpeta, const QString &nombre);
 
 } // namespace zw

@@ -59,10 +59,12 @@ void Juego::quitarObjeto(const QString &nombre)
     }
 }
 
-void Juego::anexarObjeto(const QString &nombre)
+void Juego::anexarObjetos(const QStringList &nombres)
 {
-    objetos_.append(nombre);
-    emit objetoAnexado(nombre);
+    if (nombres.isEmpty())
+        return;
+    objetos_.append(nombres);
+    emit objetosAnexados(nombres);
 }
 
 void Juego::vaciarObjetos()

@@ -36,7 +36,9 @@ public:
     // Inventory and reply routines the rules and the saved game use.
     void agregarObjeto(const QString &nombre);
     void quitarObjeto(const QString &nombre);
-    void anexarObjeto(const QString &nombre); // no duplicate check: loading fills the list as saved
+    // No duplicate check: loading fills the list as saved, all at once.
+    void anexarObjeto(const QString &nombre) { anexarObjetos({nombre}); }
+    void anexarObjetos(const QStringList &nombres);
     void vaciarObjetos();
     void vaciarResultado();
     void responder(const QStringList &lineas);
@@ -60,7 +62,7 @@ public:
     void avisarEscena() { emit escenaCambiada(pantalla()); }
 
 signals:
-    void objetoAnexado(const QString &nombre);
+    void objetosAnexados(const QStringList &nombres); // at the end, in this order
     void objetoQuitado(int indice);
     void objetosVaciados();
     void resultadoCambiado();

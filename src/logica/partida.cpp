@@ -3,20 +3,10 @@
 
 #include "juego.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
-#include <cerrno>
 #include <limits>
 #include <utility>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace zw::partida {
 
@@ -278,120 +268,12 @@ QString explicar(const Resultado &r)
         break;
     case Motivo::DiscoLleno: texto = QStringLiteral("el disco está lleno"); break;
     case Motivo::NoSePuedeEscribir: texto = QStringLiteral("no se ha podido escribir"); break;
+    case Motivo::DeOtros: texto = QStringLiteral("otros usuarios podrían cambiarla"); break;
     }
     if (!r.sistema.isEmpty())
         texto += QStringLiteral(" (%1)").arg(r.sistema);
     return texto + QLatin1Char('.');
 }
-
-namespace {
-
-// What the system said when a write failed, in the game's terms. Reads errno
-// first: asking the file for its words may change it.
-Resultado fallaEscritura(const QSaveFile &fichero)
-{
-    const int error = errno;
-    const QString sistema = error != 0 ? qt_error_string(error) : fichero.errorString();
-    switch (error) {
-    case ENOENT: return {Motivo::SinCarpeta, 0, sistema};
-    case ENOTDIR: return {Motivo::NoEsCarpeta, 0, sistema};
-    case EACCES:
-    case EPERM:
-    case EROFS: return {Motivo::SinPermiso, 0, sistema};
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-    case EFBIG: return {Motivo::DiscoLleno, 0, sistema};
-    default: return {Motivo::NoSePuedeEscribir, 0, sistema};
-    }
-}
-
-// A folder that is not there: missing, or a file in its place or in the place
-// of one above it (~/.local/share made a file), which no mkdir will mend.
-Motivo carpetaQueFalta(const QString &carpeta)
-{
-    QFileInfo info(carpeta);
-    while (!info.exists() && !info.isRoot()) {
-        const QString arriba = info.absolutePath();
-        if (arriba == info.absoluteFilePath())
-            break;
-        info.setFile(arriba);
-    }
-    return info.exists() && !info.isDir() ? Motivo::NoEsCarpeta : Motivo::SinCarpeta;
-}
-
-// The temporary name the saver writes under before renaming it into place:
-// the file's name, a dot and six letters.
-bool esResto(const QString &nombre, const QString &fichero)
-{
-    if (nombre.size() != fichero.size() + 7 || !nombre.startsWith(fichero) || nombre.at(fichero.size()) != u'.')
-        return false;
-    for (qsizetype i = fichero.size() + 1; i < nombre.size(); ++i) {
-        const char16_t c = nombre.at(i).unicode();
-        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')))
-            return false;
-    }
-    return true;
-}
-
-// A save killed between writing and renaming leaves the whole new game under
-// its temporary name, and nothing else would ever remove it. Only regular
-// files go; a link is never followed, so nothing elsewhere is touched.
-void quitarRestos(const QFileInfo &destino)
-{
-    const QDir carpeta(destino.absolutePath());
-    const QString fichero = destino.fileName();
-    const QStringList nombres = carpeta.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QString &nombre : nombres) {
-        if (!esResto(nombre, fichero))
-            continue;
-        const QString resto = carpeta.filePath(nombre);
-#ifdef Q_OS_UNIX
-        const QByteArray nativo = QFile::encodeName(resto);
-        struct stat st {};
-        if (::lstat(nativo.constData(), &st) != 0 || !S_ISREG(st.st_mode) || ::unlink(nativo.constData()) != 0)
-            continue;
-#else
-        if (QFileInfo(resto).isSymLink() || !QFile::remove(resto))
-            continue;
-#endif
-        qCInfo(registro).noquote() << "Quitado" << resto << "- lo dejó un guardado interrumpido.";
-    }
-}
-
-Resultado escribirFichero(const QString &ruta, const QByteArray &bytes)
-{
-    // The atomic replace renames over whatever the name (or its link) points
-    // at, so anything but a regular file is left alone: a device node stays one.
-    const QFileInfo destino(ruta);
-    if (destino.exists() && !destino.isFile())
-        return {Motivo::NoEsFichero};
-    const QFileInfo carpeta(destino.absolutePath());
-    if (!carpeta.isDir())
-        return {carpetaQueFalta(carpeta.absoluteFilePath())};
-    quitarRestos(destino);
-
-    QSaveFile fichero(ruta);
-    errno = 0;
-    if (!fichero.open(QIODevice::WriteOnly))
-        return fallaEscritura(fichero);
-    // Flushed here and checked: commit() in Qt 6.4 renames the temporary file even
-    // when its own final flush fails (a full disk), which would put a cut file in place.
-    errno = 0;
-    if (fichero.write(bytes) != bytes.size() || !fichero.flush()
-        || fichero.error() != QFileDevice::NoError) {
-        const Resultado r = fallaEscritura(fichero);
-        fichero.cancelWriting();
-        return r;
-    }
-    errno = 0;
-    if (!fichero.commit())
-        return fallaEscritura(fichero);
-    return {};
-}
-
-} // namespace
 
 Resultado guardar(Juego &juego, const QString &ruta)
 {
@@ -402,49 +284,17 @@ Resultado guardar(Juego &juego, const QString &ruta)
         r = {Motivo::DemasiadoGrande};
     } else {
         const QByteArray bytes = escribir(juego.objetos(), juego.estado);
-        r = bytes.size() > tamanoMaximo ? Resultado{Motivo::DemasiadoGrande} : escribirFichero(ruta, bytes);
+        r = bytes.size() > tamanoMaximo ? Resultado{Motivo::DemasiadoGrande} : ficheros::escribirEnCarpeta(ruta, bytes);
     }
     if (!r)
         qCWarning(registro).noquote() << "No se ha guardado" << ruta << "-" << explicar(r);
     return r;
 }
 
-Resultado abrirFicheroNormal(const QString &ruta, QFile &fichero)
-{
-    const QFileInfo info(ruta);
-    if (!info.exists())
-        return {Motivo::NoHayFichero};
-    if (!info.isFile())
-        return {Motivo::NoEsFichero};
-#ifdef Q_OS_UNIX
-    // Not blocking, and checked again on what was opened: the name may have
-    // changed into a FIFO since the look above.
-    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        return {error == ENOENT ? Motivo::NoHayFichero : Motivo::Ilegible, 0, qt_error_string(error)};
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return {Motivo::NoEsFichero};
-    }
-    if (!fichero.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {Motivo::Ilegible, 0, fichero.errorString()};
-    }
-#else
-    fichero.setFileName(ruta);
-    if (!fichero.open(QIODevice::ReadOnly))
-        return {Motivo::Ilegible, 0, fichero.errorString()};
-#endif
-    return {};
-}
-
 Resultado leerGuardada(const QString &ruta, Guardada &salida)
 {
     QFile fichero;
-    Resultado r = abrirFicheroNormal(ruta, fichero);
+    Resultado r = ficheros::leerEnCarpeta(ruta, fichero);
     if (r) {
         // Read only as far as the sixth word: whatever follows is never looked at.
         Lector lector(fichero, tamanoMaximo);
@@ -466,8 +316,8 @@ void aplicar(Juego &juego, const Guardada &guardada)
     juego.ponerAcciones(QString());
     juego.vaciarResultado();
     juego.vaciarObjetos();
-    for (const QString &o : guardada.objetos)
-        juego.anexarObjeto(o);
+    // In one go: a window shows a whole inventory at the cost of one entry.
+    juego.anexarObjetos(guardada.objetos);
     ponerPalabras(juego.estado, guardada.palabras);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "estado.h"
+#include "ficheros.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -11,7 +12,6 @@
 #include <array>
 #include <functional>
 
-class QFile;
 class QIODevice;
 
 namespace zw {
@@ -34,30 +34,9 @@ Q_DECLARE_LOGGING_CATEGORY(registro)
 // reader never reads more, so every file the game writes it can read back.
 inline constexpr qint64 tamanoMaximo = 1024 * 1024;
 
-// Why a load or a save did not happen.
-enum class Motivo {
-    Ninguno,          // it did happen
-    NoHayFichero,     // no saved game, or a link to nothing
-    NoEsFichero,      // a folder, FIFO, socket or device, or a link to one
-    Ilegible,         // there, but it could not be opened or read
-    MalFormado,       // ends too early or a field is wrong, at `linea`
-    DemasiadoGrande,  // the game needs more than tamanoMaximo bytes
-    SinCarpeta,       // the folder is missing
-    NoEsCarpeta,      // a file stands where the folder, or one above it, should be
-    SinPermiso,       // the folder or the file may not be written
-    DiscoLleno,       // no room left: full disk, quota or file size limit
-    NoSePuedeEscribir // any other failure to write or to put the file in place
-};
-
-struct Resultado {
-    Resultado() = default;
-    Resultado(Motivo m, qsizetype l = 0, const QString &s = {}) : motivo(m), linea(l), sistema(s) {}
-
-    Motivo motivo = Motivo::Ninguno;
-    qsizetype linea = 0; // MalFormado: the line, from 1, where reading stopped
-    QString sistema;     // the system's own words, when it gave any
-    explicit operator bool() const { return motivo == Motivo::Ninguno; }
-};
+// Why a load or a save did not happen: the reasons of every file of the game.
+using Motivo = ficheros::Motivo;
+using Resultado = ficheros::Resultado;
 
 // The reason in the player's language, for the "Error" box and the log.
 QString explicar(const Resultado &r);
@@ -123,15 +102,11 @@ Resultado leer(Lector &lector, const std::function<void(const QString &)> &objet
 Resultado leer(QByteArrayView datos, const std::function<void(const QString &)> &objetoLeido,
                Palabras &palabras);
 
-// Opens `ruta` for reading only when it is a regular file (after following
-// links), without ever waiting: a FIFO in its place would block a plain open.
-Resultado abrirFicheroNormal(const QString &ruta, QFile &fichero);
-
 // Saves the inventory and the six words. A game never shown yet is started
 // first, so the fresh game is what gets saved. Only a regular file or nothing
-// is replaced, and only once the new file is complete; on any failure the
-// previous file stays as it was. What an interrupted save left beside the file
-// (its name, a dot and six letters) goes at the next save.
+// is replaced, in a folder the player's and closed to others, checked at this
+// very save, and only once the new file is complete; on any failure the
+// previous file stays as it was (ficheros::escribirEnCarpeta).
 Resultado guardar(Juego &juego, const QString &ruta);
 
 // A saved game as read, not yet put into any game.
@@ -143,6 +118,7 @@ struct Guardada {
 
 // Reads and checks the whole saved game without touching any game, so that a
 // load can be refused (a bad file, a missing picture) with nothing changed.
+// The folder and the file are checked as a save checks them.
 // On failure `salida` is left as it was.
 Resultado leerGuardada(const QString &ruta, Guardada &salida);
 

@@ -215,10 +215,14 @@ void Aplicacion::cargarPartida()
 {
     QString fichero = rutaPartida(), porque;
     partida::Guardada guardada;
-    if (const partida::Resultado leida = partida::leerGuardada(fichero, guardada); !leida)
+    imagenes::Fallo dibujo;
+    if (const partida::Resultado leida = partida::leerGuardada(fichero, guardada); !leida) {
         porque = partida::explicar(leida);
-    else if (!empieza()->escenaLegible(guardada.pantalla(), &fichero, &porque))
+    } else if (!empieza()->escenaLegible(guardada.pantalla(), &dibujo)) {
+        fichero = dibujo.fichero;
+        porque = dibujo.porque;
         qCWarning(partida::registro).noquote() << "No se ha cargado el dibujo" << fichero << "-" << porque;
+    }
     if (!porque.isEmpty()) {
         // The second line tells the player which file, and what stood in the way.
         emit aviso(QStringLiteral("Error"),

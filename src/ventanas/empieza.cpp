@@ -3,6 +3,7 @@
 #include "ui_empieza.h"
 
 #include "escenas.h"
+#include "ficheros.h"
 #include "estilo.h"
 #include "juego.h"
 #include "pantalla_completa.h"
@@ -104,9 +105,11 @@ void Empieza::conectarVerbos()
 
 void Empieza::conectarJuego()
 {
-    connect(&juego_, &Juego::objetoAnexado, this, [this](const QString &nombre) {
-        ui->objetos->addItem(nombre);
-        ui->objetos->scrollToBottom(); // the new entry in sight
+    // A loaded game's whole inventory comes as one insertion and one scroll:
+    // a scroll per entry lays the whole list out again each time.
+    connect(&juego_, &Juego::objetosAnexados, this, [this](const QStringList &nombres) {
+        ui->objetos->addItems(nombres);
+        ui->objetos->scrollToBottom(); // the new entries in sight
     });
     connect(&juego_, &Juego::objetoQuitado, this, [this](int indice) { delete ui->objetos->takeItem(indice); });
     connect(&juego_, &Juego::objetosVaciados, ui->objetos, &QListWidget::clear);
@@ -144,22 +147,17 @@ void Empieza::mouseMoveEvent(QMouseEvent *e)
 
 QString Empieza::rutaEscena(int escena) const
 {
-    return buscarFichero(carpeta_, ficheroDeEscena(escena));
+    return ficheros::buscar(carpeta_, ficheroDeEscena(escena));
 }
 
-bool Empieza::escenaLegible(int escena, QString *fichero, QString *porque) const
+bool Empieza::escenaLegible(int escena, imagenes::Fallo *fallo) const
 {
     const QString ruta = rutaEscena(escena);
-    *fichero = ruta.isEmpty() ? QDir(carpeta_).filePath(ficheroDeEscena(escena)) : ruta;
     if (ruta.isEmpty()) {
-        *porque = QStringLiteral("no existe");
+        *fallo = {QDir(carpeta_).filePath(ficheroDeEscena(escena)), QStringLiteral("no existe")};
         return false;
     }
-    if (ui->Image1->legible(ruta, ImagenEscena::ancho, porque))
-        return true;
-    if (porque->isEmpty())
-        *porque = QStringLiteral("no se puede leer");
-    return false;
+    return ui->Image1->legible(ruta, ImagenEscena::ancho, fallo);
 }
 
 // A scene whose picture is missing stays playable: its hotspots still answer,

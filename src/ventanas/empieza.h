@@ -1,6 +1,8 @@
 // The adventure screen: shows the game and passes the player's clicks to it.
 #pragma once
 
+#include "imagenes.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -24,10 +26,10 @@ public:
     Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent = nullptr);
     ~Empieza() override;
 
-    // Whether the picture of a scene can be shown: found in the pictures
-    // folder and read, ready to be shown; else which file and why not. A
-    // saved game is loaded only then.
-    bool escenaLegible(int escena, QString *fichero, QString *porque) const;
+    // Whether the picture of a scene can be shown from any of its sources, in
+    // the order the scene tries them, read and ready to be shown; else which
+    // file and why not. A saved game is loaded only then.
+    bool escenaLegible(int escena, imagenes::Fallo *fallo) const;
 
     static constexpr Qt::Key teclaInventario = Qt::Key_I, teclaEscena = Qt::Key_E;
 

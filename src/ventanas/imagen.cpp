@@ -27,15 +27,15 @@ void Imagen::ponerDibujo(const QString &nombre)
     cambiar(imagenes::fuentesDe(imagenes::rutaDibujo(nombre)), 0);
 }
 
-bool Imagen::legible(const QList<imagenes::Fuente> &fuentes, int anchoDiseno, QString *porque) const
+bool Imagen::legible(const QList<imagenes::Fuente> &fuentes, int anchoDiseno, imagenes::Fallo *fallo) const
 {
     const QList<imagenes::Fuente> orden = imagenes::ordenPara(fuentes, fisico().width() / double(anchoDiseno));
-    return !imagenes::pixmap(orden, fisico(), devicePixelRatioF(), porque).isNull();
+    return !imagenes::pixmap(orden, fisico(), devicePixelRatioF(), fallo).isNull();
 }
 
-bool Imagen::legible(const QString &ruta, int anchoDiseno, QString *porque) const
+bool Imagen::legible(const QString &ruta, int anchoDiseno, imagenes::Fallo *fallo) const
 {
-    return legible(imagenes::fuentesDe(ruta), anchoDiseno, porque);
+    return legible(imagenes::fuentesDe(ruta), anchoDiseno, fallo);
 }
 
 // Read now, so that a picture that cannot be read is known at once, and a

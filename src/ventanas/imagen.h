@@ -30,7 +30,7 @@ public:
 
     // Whether that file (or a denser version) can be read at the size this
     // control would show it, else why not; what is read is kept for the showing.
-    bool legible(const QString &ruta, int anchoDiseno, QString *porque = nullptr) const;
+    bool legible(const QString &ruta, int anchoDiseno, imagenes::Fallo *fallo = nullptr) const;
 
     // A message on a dark card, written in the design's pixels.
     void ponerAviso(const QString &texto, QSize diseno);
@@ -46,7 +46,7 @@ protected:
     void paintEvent(QPaintEvent *e) override;
 
 private:
-    bool legible(const QList<imagenes::Fuente> &fuentes, int anchoDiseno, QString *porque = nullptr) const;
+    bool legible(const QList<imagenes::Fuente> &fuentes, int anchoDiseno, imagenes::Fallo *fallo = nullptr) const;
     void cambiar(const QList<imagenes::Fuente> &fuentes, int anchoDiseno);
     QList<imagenes::Fuente> orden() const;
     QSize fisico() const;

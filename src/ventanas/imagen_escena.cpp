@@ -4,6 +4,7 @@
 #include "adelanto.h"
 #include "contorno_zonas.h"
 #include "escenas.h"
+#include "ficheros.h"
 #include "teclado.h"
 #include "zonas.h"
 
@@ -184,7 +185,7 @@ void ImagenEscena::timerEvent(QTimerEvent *e)
         return;
     const double densidad = fisico.width() / double(ancho);
     for (int n = primeraEscena; n <= ultimaEscena; ++n)
-        if (const QString ruta = buscarFichero(carpetaEscenas_, ficheroEscena(n)); !ruta.isEmpty())
+        if (const QString ruta = ficheros::buscar(carpetaEscenas_, ficheroEscena(n)); !ruta.isEmpty())
             imagenes::adelantar(imagenes::propias(imagenes::ordenPara(imagenes::fuentesDe(ruta), densidad)), fisico, ratio);
 }
 

@@ -3,6 +3,7 @@
 
 #include "arte.h"
 #include "escenas.h"
+#include "ficheros.h"
 #include "leer_imagen.h"
 
 #include <QFileInfo>
@@ -46,7 +47,7 @@ QList<Fuente> fuentesDe(const QString &ruta)
     const QFileInfo base(ruta);
     for (int veces : {2, 3}) {
         const QString nombre = QStringLiteral("%1@%2x.%3").arg(base.completeBaseName()).arg(veces).arg(base.suffix());
-        const QString densa = buscarFichero(base.absolutePath(), nombre);
+        const QString densa = ficheros::buscar(base.absolutePath(), nombre);
         if (!densa.isEmpty() && QFileInfo(densa).lastModified() >= base.lastModified())
             fuentes.append({densa, veces});
     }
@@ -115,16 +116,21 @@ QString clave(const Fuente &fuente, QSize fisico)
         .arg(fisico.height());
 }
 
-QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, QString *porque)
+QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, Fallo *fallo)
 {
+    Fallo primero;
     agrandarCache();
     for (const Fuente &f : orden) {
         const QString k = clave(f, fisico);
         QPixmap hecho;
         if (!QPixmapCache::find(k, &hecho)) {
-            const QImage imagen = leer(f, fisico, porque);
-            if (imagen.isNull())
+            QString porque;
+            const QImage imagen = leer(f, fisico, &porque);
+            if (imagen.isNull()) {
+                if (primero.fichero.isEmpty())
+                    primero = {f.ruta, porque};
                 continue;
+            }
             hecho = QPixmap::fromImage(imagen);
             hecho.setDevicePixelRatio(ratio);
             QPixmapCache::insert(k, hecho);
@@ -132,6 +138,8 @@ QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, QString *
         hecho.setDevicePixelRatio(ratio); // copies only if the screen changed
         return hecho;
     }
+    if (fallo)
+        *fallo = primero;
     return {};
 }
 

@@ -47,10 +47,16 @@ QString clave(const Fuente &fuente, QSize fisico);
 // A drawing rendered on white. Safe on any thread.
 QImage pintarDibujo(const QString &svg, QSize fisico);
 
+// A picture that could not be shown: the file tried and why it was refused.
+struct Fallo {
+    QString fichero;
+    QString porque;
+};
+
 // The first of `orden` that can be read, at `fisico` pixels for a screen of
-// pixel ratio `ratio`: from the cache, else read now and kept there. Null,
-// with the last reason in `porque`, when none can be read.
-QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, QString *porque = nullptr);
+// pixel ratio `ratio`: from the cache, else read now and kept there. Null when
+// none can be read, with the first source refused in `fallo`.
+QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, Fallo *fallo = nullptr);
 
 // Keeps a picture read elsewhere (drawn ahead) under its key.
 void guardar(const QString &clave, const QImage &imagen, double ratio);

@@ -18,11 +18,15 @@ inline constexpr int ladoMaximo = 8192;
 // Decoding one picture takes at most about this, in MB.
 inline constexpr int megasMaximos = 64;
 
+// Qt's limit for the picture any decoder makes, megasMaximos; once, at start.
+void limitarLectores();
+
 // A picture file of the player's (a scene or a denser one) at exactly `fisico`
 // pixels. The file is opened once, without waiting, and read only when the
-// open file is a regular one; its declared size is checked before anything is
-// decoded. Null, with one line in the log and the reason in `porque`, when the
-// file is missing, no regular file, too large, cut short or undecodable: the
+// open file is a regular one; it is read as a JPEG whatever it holds, and its
+// declared size and its scans are checked before anything is decoded. Null,
+// with one line in the log and the reason in `porque`, when the file is
+// missing, no regular file, no JPEG, too large, cut short or undecodable: the
 // caller goes on to its next source. Safe on any thread.
 QImage leerFichero(const QString &ruta, QSize fisico, QString *porque = nullptr);
 

@@ -1,5 +1,6 @@
 // The game state, the inventory routines and the refusal.
 #include "escenas.h"
+#include "ficheros.h"
 #include "juego.h"
 #include "texto.h"
 
@@ -85,12 +86,12 @@ private slots:
         Juego juego;
         juego.anexarObjeto("Mechero");
         juego.responder({"hola"});
-        QSignalSpy anexado(&juego, &Juego::objetoAnexado);
+        QSignalSpy anexado(&juego, &Juego::objetosAnexados);
         juego.agregarObjeto("Papel");
         QCOMPARE(juego.objetos(), (QStringList{"Mechero", "Papel"}));
         QCOMPARE(juego.resultado(), QStringList{"hola"});
         QCOMPARE(anexado.size(), 1);
-        QCOMPARE(anexado.at(0).at(0).toString(), "Papel");
+        QCOMPARE(anexado.at(0).at(0).toStringList(), QStringList{"Papel"});
     }
 
     void quitarSoloElPrimero()
@@ -163,13 +164,16 @@ private slots:
             QFile fichero(dir.filePath(f));
             QVERIFY(fichero.open(QIODevice::WriteOnly));
         }
-        QCOMPARE(QFileInfo(buscarFichero(dir.path(), "4.JPG")).fileName(), "4.jpg");
-        QCOMPARE(QFileInfo(buscarFichero(dir.path(), "4.jpg")).fileName(), "4.jpg");
-        QCOMPARE(QFileInfo(buscarFichero(dir.path(), "1.jpg")).fileName(), "1.JPG");
-        QVERIFY(buscarFichero(dir.path(), "2.jpg").isEmpty());
-        QVERIFY(buscarFichero(dir.path(), "").isEmpty());
-        QVERIFY(buscarFichero(dir.path(), "../4.jpg").isEmpty());
-        QVERIFY(buscarFichero(dir.filePath("no-existe"), "4.jpg").isEmpty());
+        QCOMPARE(QFileInfo(ficheros::buscar(dir.path(), "4.JPG")).fileName(), "4.jpg");
+        QCOMPARE(QFileInfo(ficheros::buscar(dir.path(), "4.jpg")).fileName(), "4.jpg");
+        QCOMPARE(QFileInfo(ficheros::buscar(dir.path(), "1.jpg")).fileName(), "1.JPG");
+        QVERIFY(ficheros::buscar(dir.path(), "2.jpg").isEmpty());
+        QVERIFY(ficheros::buscar(dir.path(), "").isEmpty());
+        QVERIFY(ficheros::buscar(dir.path(), "../4.jpg").isEmpty());
+        QVERIFY(ficheros::buscar(dir.filePath("no-existe"), "4.jpg").isEmpty());
+        // Whatever stands under the name is found, for its reader to refuse with the reason.
+        QVERIFY(QDir(dir.path()).mkdir("3.JPG"));
+        QCOMPARE(QFileInfo(ficheros::buscar(dir.path(), "3.jpg")).fileName(), "3.JPG");
     }
 };
 

@@ -575,14 +575,15 @@ void TestReglasEscenas::ordenDeLosEfectos()
         return QStringLiteral(" (%1)").arg(puestas.join(QLatin1Char(' ')));
     };
     QStringList vistos;
-    connect(&juego, &zw::Juego::objetoAnexado, this, [&](const QString &nombre) {
-        vistos << QLatin1Char('+') + nombre + palabras();
+    connect(&juego, &zw::Juego::objetosAnexados, this, [&](const QStringList &nombres) {
+        for (const QString &nombre : nombres)
+            vistos << QLatin1Char('+') + nombre + palabras();
     });
     connect(&juego, &zw::Juego::objetoQuitado, this, [&](int indice) {
         vistos << QLatin1Char('-') + objetos.at(indice) + palabras();
         objetos.removeAt(indice);
     });
-    connect(&juego, &zw::Juego::objetoAnexado, this, [&](const QString &nombre) { objetos << nombre; });
+    connect(&juego, &zw::Juego::objetosAnexados, this, [&](const QStringList &nombres) { objetos << nombres; });
 
     juego.ponerAcciones(linea);
     juego.ejecutarAccion();

@@ -92,7 +92,7 @@ private slots:
             << jpeg(QSize(1489, 40), false) << "mide 1489 × 40, demasiado para 372 × 303";
         QTest::newRow("cortada") << buena.left(buena.size() * 2 / 3) << "está cortado";
         QTest::newRow("no es un dibujo") << QByteArray("\xFF\xD8\xFF y nada más") << "no es un dibujo que se pueda leer";
-        QTest::newRow("FIFO") << QByteArray() << "no es un fichero normal";
+        QTest::newRow("FIFO") << QByteArray() << "no es un fichero";
     }
     void rechazadas()
     {
