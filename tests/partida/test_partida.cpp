@@ -196,6 +196,8 @@ private slots:
     void guardarQuitaRestos_data();
     void guardarQuitaRestos();
     void guardarFallidoConservaElAnterior();
+    void carpetaMiradaAlUsarla_data();
+    void carpetaMiradaAlUsarla();
 
     void imagenCargada_data();
     void imagenCargada();
@@ -879,6 +881,75 @@ void TestPartida::guardarFallidoConservaElAnterior()
     QCOMPARE(QDir(carpeta->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("partida")});
 #else
     QSKIP("The file size limit used here exists only on Unix.");
+#endif
+}
+
+void TestPartida::carpetaMiradaAlUsarla_data()
+{
+    QTest::addColumn<QString>("cambio");
+    QTest::addColumn<QString>("porque"); // empty: saved and loaded
+    QTest::newRow("carpeta que escribe cualquiera") << "carpeta o+w" << "cualquier usuario puede cambiar la carpeta";
+    QTest::newRow("partida enlace a lo que escribe cualquiera") << "enlace a o+w"
+                                                                << "cualquier usuario puede cambiar su partida";
+    QTest::newRow("partida de cualquiera") << "partida o+w" << "cualquier usuario puede cambiar su partida";
+    QTest::newRow("carpeta de otro usuario") << "carpeta de otro" << "la carpeta es de otro usuario";
+    QTest::newRow("partida de otro usuario") << "partida de otro" << "su partida es de otro usuario";
+    QTest::newRow("el grupo sí puede") << "carpeta g+w" << "";
+    // A link of the player's own into his own file: the game writes its own
+    // file in its own folder, and never through the link.
+    QTest::newRow("partida enlace a lo propio") << "enlace a propio" << "";
+}
+
+void TestPartida::carpetaMiradaAlUsarla()
+{
+#ifdef Q_OS_UNIX
+    // What the start checks holds for every save and load: a folder or a saved
+    // game changed since, by others or into others' reach, is not used.
+    QFETCH(QString, cambio);
+    QFETCH(QString, porque);
+    const QByteArray vieja("1\r\n\"Agua\"\r\n3,0,0,0,0,0\r\n");
+    // Another file of the player's, a saved game of his own too.
+    const QString fuera = carpeta->filePath(QStringLiteral("fuera"));
+    QVERIFY(escribirFichero(fuera, vieja));
+    if (cambio.startsWith(QLatin1String("enlace")))
+        QVERIFY(QFile::link(fuera, ruta));
+    else
+        QVERIFY(escribirFichero(ruta, vieja));
+    const auto nativa = [](const QString &r) { return QFile::encodeName(r); };
+    const QByteArray dir = nativa(carpeta->path());
+    if (cambio == "carpeta o+w" || cambio == "carpeta g+w")
+        QCOMPARE(chmod(dir.constData(), cambio == "carpeta o+w" ? 0757 : 0775), 0);
+    if (cambio == "enlace a o+w" || cambio == "partida o+w")
+        QCOMPARE(chmod(nativa(cambio == "enlace a o+w" ? fuera : ruta).constData(), 0666), 0);
+    if (cambio.endsWith(QLatin1String("de otro"))
+        && chown(cambio == "carpeta de otro" ? dir.constData() : nativa(ruta).constData(), 4242, -1) != 0)
+        QSKIP("Only root gives a file to another user.");
+    const QByteArray antes = leerFichero(ruta);
+
+    Juego j;
+    prepararEnCurso(j);
+    const Foto enCurso = foto(j);
+    if (!porque.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("No se ha cargado %1 - otros usuarios podrían cambiarla (%2).").arg(ruta, porque)));
+    const Resultado cargada = cargar(j, ruta);
+    QCOMPARE(cargada.sistema, porque);
+    if (porque.isEmpty()) {
+        QVERIFY(cargada);
+        QCOMPARE(j.objetos(), QStringList{QStringLiteral("Agua")});
+    } else {
+        QCOMPARE(cargada.motivo, Motivo::DeOtros);
+        mismoJuego(j, enCurso);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("No se ha guardado %1 - otros usuarios podrían cambiarla (%2).").arg(ruta, porque)));
+    }
+    const Resultado guardada = guardar(j, ruta);
+    QCOMPARE(guardada.sistema, porque);
+    QCOMPARE(bool(guardada), porque.isEmpty());
+    // Refused, nothing was written; saved, only the game's own file was.
+    QCOMPARE(leerFichero(ruta), porque.isEmpty() ? escribir(j.objetos(), j.estado) : antes);
+    QCOMPARE(QFileInfo(ruta).isSymLink(), !porque.isEmpty() && cambio.startsWith(QLatin1String("enlace")));
+    QCOMPARE(leerFichero(fuera), vieja);
+#else
+    QSKIP("Owners and write bits are the Unix way.");
 #endif
 }
 

@@ -4,6 +4,7 @@
 #include "leer_imagen.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -66,6 +67,14 @@ QByteArray declarar(QByteArray datos, int lado)
     return {};
 }
 
+// The same picture as a progressive one of `veces` scans: its first scan
+// again and again. Decoders would give up somewhere in it; the count comes first.
+QByteArray conPasadas(const QByteArray &datos, int veces)
+{
+    const qsizetype desde = datos.indexOf("\xFF\xDA"), hasta = datos.indexOf("\xFF\xDA", desde + 2);
+    return datos.left(hasta) + datos.mid(desde, hasta - desde).repeated(veces - 1) + datos.mid(hasta);
+}
+
 bool escribir(const QString &ruta, const QByteArray &datos)
 {
     QFile f(ruta);
@@ -82,7 +91,7 @@ class TestLeerImagen : public QObject
 private slots:
     void rechazadas_data()
     {
-        QTest::addColumn<QByteArray>("datos"); // empty: a FIFO
+        QTest::addColumn<QByteArray>("datos"); // or "fifo", "carpeta"
         QTest::addColumn<QString>("porque");
 
         const QByteArray buena = jpeg(QSize(400, 300), false);
@@ -92,7 +101,21 @@ private slots:
             << jpeg(QSize(1489, 40), false) << "mide 1489 × 40, demasiado para 372 × 303";
         QTest::newRow("cortada") << buena.left(buena.size() * 2 / 3) << "está cortado";
         QTest::newRow("no es un dibujo") << QByteArray("\xFF\xD8\xFF y nada más") << "no es un dibujo que se pueda leer";
-        QTest::newRow("FIFO") << QByteArray() << "no es un fichero";
+        QTest::newRow("alta, más de cuatro veces lo pedido")
+            << jpeg(QSize(40, 1213), false) << "mide 40 × 1213, demasiado para 372 × 303";
+        QTest::newRow("ciento una pasadas") << conPasadas(jpeg(QSize(64, 48), true), 101) << "tiene más de 100 pasadas";
+        // Read as what its name says, whatever a decoder would make of it.
+        QTest::newRow("SVG con nombre de JPEG")
+            << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='372' height='303'/>") << "no es un JPEG";
+        QByteArray png;
+        {
+            QBuffer b(&png);
+            b.open(QIODevice::WriteOnly);
+            QImage(escena, QImage::Format_RGB32).save(&b, "png");
+        }
+        QTest::newRow("PNG con nombre de JPEG") << png << "no es un JPEG";
+        QTest::newRow("FIFO") << QByteArray("fifo") << "no es un fichero";
+        QTest::newRow("carpeta") << QByteArray("carpeta") << "no es un fichero";
     }
     void rechazadas()
     {
@@ -100,8 +123,10 @@ private slots:
         QFETCH(QString, porque);
         QTemporaryDir dir;
         const QString ruta = dir.filePath(QStringLiteral("3.jpg"));
-        if (datos.isEmpty())
+        if (datos == "fifo")
             QCOMPARE(mkfifo(QFile::encodeName(ruta).constData(), 0600), 0);
+        else if (datos == "carpeta")
+            QVERIFY(QDir().mkdir(ruta));
         else
             QVERIFY(escribir(ruta, datos));
 
@@ -134,6 +159,7 @@ private slots:
         QTest::newRow("pequeña, ampliada, con bytes tras el final")
             << jpeg(QSize(186, 151), false) + QByteArray(100, '\0') << escena * 3;
         QTest::newRow("justo cuatro veces") << jpeg(QSize(1488, 40), false) << escena;
+        QTest::newRow("justo cuatro veces de alto") << jpeg(QSize(40, 1212), false) << escena;
     }
     void aLoPedido()
     {

@@ -3,6 +3,7 @@
 #include "aplicacion.h"
 #include "empieza.h"
 #include "imagen.h"
+#include "partida.h"
 #include "presentacion.h"
 #include "ventana.h"
 
@@ -14,6 +15,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -236,6 +239,26 @@ private slots:
         QCOMPARE(imagenEscena(app), antes);
         app.jugar();
         QCOMPARE(objetosEnPantalla(app), QStringList{"Mechero"});
+    }
+
+    // However many items, a load puts them on screen in one insertion: the
+    // work grows with the file, not with its square.
+    void cargaGrandeDeUnaVez()
+    {
+        Carpeta carpeta;
+        QStringList nombres;
+        for (int i = 0; i < 3000; ++i)
+            nombres << QStringLiteral("o%1").arg(i);
+        carpeta.escribir(partida::escribir(nombres, Estado{{1}}));
+        Aplicacion app(carpeta.ruta());
+        app.arrancar();
+        app.jugar();
+        auto *objetos = prueba::control<QListWidget>(app.empieza(), "objetos");
+        QSignalSpy insertadas(objetos->model(), &QAbstractItemModel::rowsInserted);
+        menu(app, "cargarpartida");
+        QCOMPARE(insertadas.size(), 1);
+        QCOMPARE(objetosEnPantalla(app), nombres);
+        QCOMPARE(objetos->verticalScrollBar()->value(), objetos->verticalScrollBar()->maximum());
     }
 
     void cargarAntesDeJugarNoDejaElMechero()
