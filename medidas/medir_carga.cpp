@@ -4,6 +4,7 @@
 // file and not with its square; and the worst pictures a player can put in
 // graficos/, each of which must cost under a second and 300 MB.
 #include "aplicacion.h"
+#include "programa.h"
 #include "leer_imagen.h"
 #include "empieza.h"
 #include "partida.h"
@@ -105,5 +106,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(MedirCarga)
+// As the game sets itself up.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    zw::prepararPrograma(app);
+    MedirCarga medida;
+    return QTest::qExec(&medida, argc, argv);
+}
 #include "medir_carga.moc"

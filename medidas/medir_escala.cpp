@@ -5,6 +5,7 @@
 // ahead); the others are a player's usual case: the other scenes were drawn
 // ahead while the first one was looked at.
 #include "aplicacion.h"
+#include "programa.h"
 #include "empieza.h"
 #include "escala.h"
 
@@ -92,5 +93,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(MedirEscala)
+// As the game sets itself up.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    zw::prepararPrograma(app);
+    MedirEscala medida;
+    return QTest::qExec(&medida, argc, argv);
+}
 #include "medir_escala.moc"

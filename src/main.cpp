@@ -1,9 +1,8 @@
 // Zarrapio World: the options of the command line, then the game.
-#include "accesibilidad.h"
 #include "aplicacion.h"
 #include "carpetas.h"
 #include "escala.h"
-#include "ventana.h"
+#include "programa.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -82,14 +81,8 @@ int main(int argc, char *argv[])
     responderSinPantalla(argc, argv);
     QApplication app(argc, argv);
     hablarEspanol(app);
-    QGuiApplication::setDesktopFileName(QStringLiteral("es.trombulenco.ZarrapioWorld"));
-    QApplication::setWindowIcon(zw::iconoDelJuego());
     QApplication::setApplicationVersion(QStringLiteral(ZW_VERSION));
-    // Hidden windows keep the game; only an explicit end stops the program.
-    QApplication::setQuitOnLastWindowClosed(false);
-    // Before any window exists, so a screen reader never meets a control of
-    // the game under Qt's generic description.
-    zw::instalarAccesibilidad();
+    zw::prepararPrograma(app);
 
     Opciones opciones;
     opciones.parser.process(app);
@@ -99,11 +92,7 @@ int main(int argc, char *argv[])
 
     const zw::carpetas::Carpetas carpetas = zw::carpetas::elegir(zw::carpetas::lugaresDelSistema());
     zw::Aplicacion juego(carpetas.graficos, carpetas.partida);
-    QObject::connect(&juego, &zw::Aplicacion::aviso, &zw::mostrarAviso);
-    QObject::connect(&juego, &zw::Aplicacion::confirmarSustituir, &juego, [&juego](const QString &titulo, const QString &texto) {
-        if (zw::preguntarSiNo(titulo, texto))
-            juego.sustituirPartida();
-    });
+    juego.hablarConElJugador();
     QObject::connect(&juego, &zw::Aplicacion::terminar, &app, [] { QCoreApplication::exit(0); });
     juego.arrancar(elegido);
     return app.exec();

@@ -9,7 +9,14 @@ inline constexpr int primeraEscena = 1;
 inline constexpr int ultimaEscena = 7;
 inline bool esEscena(int n) { return n >= primeraEscena && n <= ultimaEscena; }
 
-// Picture file of scene n, exactly as the rules name it ("4.JPG"); empty outside 1-7.
+// The picture file of scene n, as the rules name it ("4.JPG"); for any other
+// number (only a damaged saved game holds one) the last character of the
+// number and ".jpg", as a loaded game has always named it ("0.jpg", "12"
+// gives "2.jpg"). Names are looked up without regard to case.
 QString ficheroEscena(int n);
+
+// That file in `carpeta`, whatever the case of its name; empty when nothing
+// stands there under that name.
+QString buscarEscena(const QString &carpeta, int n);
 
 } // namespace zw

@@ -330,9 +330,4 @@ Resultado cargar(Juego &juego, const QString &ruta)
     return r;
 }
 
-QString ficheroImagenCargada(qint16 pantalla)
-{
-    return QString::number(pantalla).right(1) + QStringLiteral(".jpg");
-}
-
 } // namespace zw::partida

@@ -131,9 +131,5 @@ void aplicar(Juego &juego, const Guardada &guardada);
 // the caller's step, best checked between the two.
 Resultado cargar(Juego &juego, const QString &ruta);
 
-// The picture a loaded game shows: the last character of the scene number and
-// ".jpg" (scene 0 names "0.jpg", which no scene has).
-QString ficheroImagenCargada(qint16 pantalla);
-
 } // namespace partida
 } // namespace zw

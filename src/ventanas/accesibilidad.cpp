@@ -1,14 +1,11 @@
 // What a screen reader finds in the game's windows.
 #include "accesibilidad.h"
 
-#include "accesible_escena.h"
 #include "etiqueta.h"
-#include "imagen_escena.h"
 
 #include <QAccessibleWidget>
 #include <QFocusFrame>
 #include <QFrame>
-#include <QMainWindow>
 #include <QMenu>
 #include <algorithm>
 
@@ -92,38 +89,26 @@ bool tieneAdornos(const QWidget *w)
     return std::any_of(marcos.begin(), marcos.end(), esAdorno);
 }
 
-QAccessibleInterface *fabrica(const QString &clase, QObject *objeto)
-{
-    if (!objeto || !objeto->isWidgetType())
-        return nullptr;
-    auto *w = static_cast<QWidget *>(objeto);
-    if (clase == QLatin1String("QWidget") && !w->isWindow() && tieneAdornos(w))
-        return new AccesibleSinAdornos(w, QAccessible::Client);
-    if (clase == QLatin1String("zw::Etiqueta"))
-        return new AccesibleEtiqueta(static_cast<Etiqueta *>(w));
-    if (clase == QLatin1String("zw::ImagenEscena"))
-        return crearAccesibleEscena(static_cast<ImagenEscena *>(w));
-    // A plain widget shown as a window reads as a "filler"; the title window is
-    // a main window and already reads as a window.
-    if (w->isWindow() && clase.startsWith(QLatin1String("zw::")) && !qobject_cast<QMainWindow *>(w))
-        return new AccesibleSinAdornos(w, QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
 
-void instalarAccesibilidad()
+// Classes by their meta-object: a control is asked for by every class it is,
+// most derived first, and the first answer counts.
+QAccessibleInterface *accesibleDelJuego(const QString &, QObject *objeto)
 {
-    static const bool hecho = [] {
-        QAccessible::installFactory(fabrica);
-        return true;
-    }();
-    (void)hecho;
-}
-
-void anunciar(QWidget *control, const QString &texto)
-{
-    control->setAccessibleDescription(texto); // Qt tells the reader itself
+    auto *w = qobject_cast<QWidget *>(objeto);
+    if (!w)
+        return nullptr;
+    if (auto *etiqueta = qobject_cast<Etiqueta *>(w))
+        return new AccesibleEtiqueta(etiqueta);
+    const QMetaObject *clase = w->metaObject();
+    if (clase == &QWidget::staticMetaObject && !w->isWindow() && tieneAdornos(w))
+        return new AccesibleSinAdornos(w, QAccessible::Client);
+    // A window of the game (a class of its own right above QWidget) would
+    // read as a "filler"; the title window is a main window and already reads
+    // as a window, and a menu is a window too.
+    if (w->isWindow() && clase->superClass() == &QWidget::staticMetaObject && !qobject_cast<QMenu *>(w))
+        return new AccesibleSinAdornos(w, QAccessible::Window);
+    return nullptr;
 }
 
 } // namespace zw

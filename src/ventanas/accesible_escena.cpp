@@ -124,36 +124,10 @@ private:
 
 } // namespace
 
-QAccessibleInterface *crearAccesibleEscena(ImagenEscena *imagen)
+QAccessibleInterface *accesibleDeEscena(const QString &, QObject *objeto)
 {
-    return new AccesibleImagen(imagen);
-}
-
-void anunciarZona(ImagenEscena *imagen, bool conFoco)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleInterface *propia = QAccessible::queryAccessibleInterface(imagen);
-    QAccessibleInterface *zona = propia ? propia->child(0) : nullptr;
-    if (!zona) {
-        QAccessibleEvent cambio(imagen, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&cambio);
-        return;
-    }
-    QAccessibleEvent nombre(zona, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nombre);
-    if (conFoco) {
-        QAccessibleEvent enfocada(zona, QAccessible::Focus);
-        QAccessible::updateAccessibility(&enfocada);
-    }
-}
-
-void anunciarEscena(ImagenEscena *imagen)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent cambio(imagen, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&cambio);
+    auto *imagen = qobject_cast<ImagenEscena *>(objeto);
+    return imagen ? new AccesibleImagen(imagen) : nullptr;
 }
 
 } // namespace zw

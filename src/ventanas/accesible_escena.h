@@ -3,17 +3,12 @@
 #pragma once
 
 class QAccessibleInterface;
+class QObject;
+class QString;
 
 namespace zw {
 
-class ImagenEscena;
-
-QAccessibleInterface *crearAccesibleEscena(ImagenEscena *imagen);
-
-// The reader hears the hotspot reached, as it hears the entry reached in a
-// list; with `conFoco`, as the one with the keyboard.
-void anunciarZona(ImagenEscena *imagen, bool conFoco);
-// The picture's name changed with its scene.
-void anunciarEscena(ImagenEscena *imagen);
+// For QAccessible::installFactory: the scene picture's view, for a reader.
+QAccessibleInterface *accesibleDeEscena(const QString &clase, QObject *objeto);
 
 } // namespace zw

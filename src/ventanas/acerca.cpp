@@ -12,7 +12,7 @@ Acerca::Acerca(QWidget *parent)
     , ui(std::make_unique<Ui::Acerca>())
 {
     ui->setupUi(this);
-    prepararVentana(this, 326, 360);
+    prepararVentana(this);
     QFont negrita = ui->Label2->font();
     negrita.setBold(true);
     ui->Label2->setFont(negrita);

@@ -1,7 +1,11 @@
 // Pictures drawn ahead of need, on one worker, into the cache of pictures.
 #include "adelanto.h"
 
-#include <QCoreApplication>
+#include "escenas.h"
+#include "imagen.h"
+
+#include <QApplication>
+#include <QEvent>
 #include <QSet>
 #include <QThreadPool>
 
@@ -12,13 +16,6 @@ namespace {
 QThreadPool &trabajador()
 {
     static QThreadPool pool;
-    static const bool preparado = [] {
-        pool.setMaxThreadCount(1);
-        // Behind anything the player is waiting for.
-        pool.setThreadPriority(QThread::LowestPriority);
-        return true;
-    }();
-    (void)preparado;
     return pool;
 }
 
@@ -30,6 +27,15 @@ QSet<QString> &pendientes()
 }
 
 } // namespace
+
+void prepararAdelantos()
+{
+    trabajador().setMaxThreadCount(1);
+    // Behind anything the player is waiting for.
+    trabajador().setThreadPriority(QThread::LowestPriority);
+    // Nothing drawn ahead may arrive for a program that is going away.
+    qAddPostRoutine(pararAdelantos);
+}
 
 void adelantar(const QList<Fuente> &orden, QSize fisico, double ratio)
 {
@@ -65,6 +71,51 @@ void pararAdelantos()
     trabajador().clear();
     trabajador().waitForDone();
     pendientes().clear();
+}
+
+void adelantarOcultas()
+{
+    for (QWidget *ventana : QApplication::topLevelWidgets())
+        for (Imagen *imagen : ventana->findChildren<Imagen *>())
+            if (!imagen->isVisible() && !imagen->enTarjeta())
+                adelantar(propias(imagen->orden()), imagen->fisico(), imagen->devicePixelRatioF());
+}
+
+AdelantoDeEscenas::AdelantoDeEscenas(Imagen *imagen, const QString &carpeta, int anchoDiseno)
+    : QObject(imagen)
+    , imagen_(imagen)
+    , carpeta_(carpeta)
+    , anchoDiseno_(anchoDiseno)
+{
+    imagen->installEventFilter(this);
+}
+
+bool AdelantoDeEscenas::eventFilter(QObject *objeto, QEvent *e)
+{
+    // Shown, resized (a new zoom), or moved to a screen of another density.
+    if (objeto == imagen_ && !carpeta_.isEmpty() && !reloj_.isActive()
+        && (e->type() == QEvent::Show || e->type() == QEvent::Resize || e->type() == QEvent::ScreenChangeInternal))
+        reloj_.start(esperaMs, this);
+    return QObject::eventFilter(objeto, e);
+}
+
+void AdelantoDeEscenas::timerEvent(QTimerEvent *e)
+{
+    if (e->timerId() != reloj_.timerId())
+        return QObject::timerEvent(e);
+    reloj_.stop();
+    if (!imagen_ || !imagen_->isVisible())
+        return;
+    const QSize fisico = imagen_->fisico();
+    if (qint64(fisico.width()) * fisico.height() * bytesPorPixel > bytesPorEscena)
+        return;
+    const QString hecho = QStringLiteral("%1x%2").arg(fisico.width()).arg(fisico.height());
+    if (std::exchange(hecho_, hecho) == hecho)
+        return;
+    const double densidad = fisico.width() / double(anchoDiseno_);
+    for (int n = primeraEscena; n <= ultimaEscena; ++n)
+        if (const QString ruta = buscarEscena(carpeta_, n); !ruta.isEmpty())
+            adelantar(propias(ordenPara(fuentesDe(ruta), densidad)), fisico, imagen_->devicePixelRatioF());
 }
 
 } // namespace zw::imagenes

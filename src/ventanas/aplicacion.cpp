@@ -7,7 +7,7 @@
 #include "empieza.h"
 #include "escala.h"
 #include "final.h"
-#include "imagen.h"
+#include "adelanto.h"
 #include "partida.h"
 #include "presentacion.h"
 #include "ventana.h"
@@ -113,7 +113,7 @@ void Aplicacion::prepararSiguiente()
     else if (!acerca_)
         acerca();
     else
-        return Imagen::adelantarOcultas();
+        return imagenes::adelantarOcultas();
     adelanto_.start();
 }
 
@@ -148,6 +148,15 @@ void Aplicacion::conectarJuego()
     connect(&juego_, &Juego::juegoGanado, this, [this] {
         empieza()->hide();
         traerAlFrente(final());
+    });
+}
+
+void Aplicacion::hablarConElJugador()
+{
+    connect(this, &Aplicacion::aviso, this, &mostrarAviso);
+    connect(this, &Aplicacion::confirmarSustituir, this, [this](const QString &titulo, const QString &texto) {
+        if (preguntarSiNo(titulo, texto))
+            sustituirPartida();
     });
 }
 

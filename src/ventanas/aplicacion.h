@@ -53,6 +53,10 @@ public:
     // The save itself, once the player said yes.
     void sustituirPartida();
 
+    // The player's messages as the program shows them: each aviso in a modal
+    // box, the question before replacing a saved game with "Sí" and "No".
+    void hablarConElJugador();
+
 signals:
     // A message for the player with one OK button, titled "Aviso" or "Error".
     void aviso(const QString &titulo, const QString &texto);

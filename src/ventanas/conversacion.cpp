@@ -1,7 +1,7 @@
 // The two conversation windows, one class driven by a table of questions.
 #include "conversacion.h"
 
-#include "accesibilidad.h"
+#include "lector.h"
 #include "ventana.h"
 #include "ui_camarero.h"
 #include "ui_charrar1.h"
@@ -16,7 +16,7 @@ Conversacion::Conversacion(const Forma &forma, QWidget *parent)
     : QWidget(parent)
 {
     forma.montar(this);
-    prepararVentana(this, forma.tamano.width(), forma.tamano.height());
+    prepararVentana(this);
     centrar(this);
     // The focus starts where the tab order does, on the answer list.
     findChild<QListWidget *>(QStringLiteral("List1"))->setFocus();
@@ -48,13 +48,13 @@ void Conversacion::responder(const QStringList &lineas)
 std::unique_ptr<Conversacion> crearCharrar1()
 {
     return std::make_unique<Conversacion>(Conversacion::Forma{
-        [](QWidget *w) { Ui::charrar1().setupUi(w); }, {593, 437}, charlaBicho()});
+        [](QWidget *w) { Ui::charrar1().setupUi(w); }, charlaBicho()});
 }
 
 std::unique_ptr<Conversacion> crearCamarero()
 {
     return std::make_unique<Conversacion>(Conversacion::Forma{
-        [](QWidget *w) { Ui::Camarero().setupUi(w); }, {564, 380}, charlaCamarero()});
+        [](QWidget *w) { Ui::Camarero().setupUi(w); }, charlaCamarero()});
 }
 
 } // namespace zw

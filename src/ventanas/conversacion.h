@@ -3,7 +3,6 @@
 
 #include "charlas.h"
 
-#include <QSize>
 #include <QWidget>
 
 #include <memory>
@@ -20,8 +19,7 @@ class Conversacion : public QWidget
 
 public:
     struct Forma {
-        void (*montar)(QWidget *ventana);   // builds the Designer form into the window
-        QSize tamano;
+        void (*montar)(QWidget *ventana);   // builds the Designer form into the window, at its size
         std::span<const Pregunta> preguntas;
     };
 

@@ -2,12 +2,11 @@
 #include "empieza.h"
 #include "ui_empieza.h"
 
+#include "adelanto.h"
 #include "escenas.h"
-#include "ficheros.h"
 #include "estilo.h"
 #include "juego.h"
 #include "pantalla_completa.h"
-#include "partida.h"
 #include "ventana.h"
 #include "zonas.h"
 
@@ -49,13 +48,6 @@ const Verbo_ verbos[] = {
     {&Ui::Empieza::Coger,  Verbo::Coger,  ColorSistema::TextoBoton, ColorSistema::Relieve},
 };
 
-// Play names scenes 1 to 7; a saved game may hold any number, and its
-// picture is then named by the number's last digit.
-QString ficheroDeEscena(int escena)
-{
-    return esEscena(escena) ? ficheroEscena(escena) : partida::ficheroImagenCargada(qint16(escena));
-}
-
 } // namespace
 
 Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
@@ -65,9 +57,9 @@ Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
     , carpeta_(carpetaGraficos)
 {
     ui->setupUi(this);
-    prepararVentana(this, 561, 387);
+    prepararVentana(this);
     escala::permitirPantallaCompleta(this);
-    ui->Image1->adelantarDesde(carpeta_);
+    new imagenes::AdelantoDeEscenas(ui->Image1, carpeta_, ImagenEscena::ancho);
     pintar(this, ColorSistema::TextoMenu);
     for (QLabel *l : std::initializer_list<QLabel *>{ui->Label6, ui->Limpiar, ui->Label1, ui->Label2})
         pintar(l, ColorSistema::TextoBoton, ColorSistema::TextoResaltado);
@@ -145,16 +137,11 @@ void Empieza::mouseMoveEvent(QMouseEvent *e)
     QWidget::mouseMoveEvent(e);
 }
 
-QString Empieza::rutaEscena(int escena) const
-{
-    return ficheros::buscar(carpeta_, ficheroDeEscena(escena));
-}
-
 bool Empieza::escenaLegible(int escena, imagenes::Fallo *fallo) const
 {
-    const QString ruta = rutaEscena(escena);
+    const QString ruta = buscarEscena(carpeta_, escena);
     if (ruta.isEmpty()) {
-        *fallo = {QDir(carpeta_).filePath(ficheroDeEscena(escena)), QStringLiteral("no existe")};
+        *fallo = {QDir(carpeta_).filePath(ficheroEscena(escena)), QStringLiteral("no existe")};
         return false;
     }
     return ui->Image1->legible(ruta, ImagenEscena::ancho, fallo);
@@ -164,10 +151,10 @@ bool Empieza::escenaLegible(int escena, imagenes::Fallo *fallo) const
 // and the player is told which drawing is gone instead of seeing the old scene.
 void Empieza::mostrarEscena(int escena)
 {
-    const QString ruta = rutaEscena(escena);
+    const QString ruta = buscarEscena(carpeta_, escena);
     if (ruta.isEmpty() || !ui->Image1->mostrarFichero(ruta)) {
-        ui->Image1->mostrarAviso(
-            QStringLiteral("No encuentro el dibujo \"%1\".").arg(QDir(carpeta_).filePath(ficheroDeEscena(escena))));
+        ui->Image1->mostrarTarjeta(
+            QStringLiteral("No encuentro el dibujo \"%1\".").arg(QDir(carpeta_).filePath(ficheroEscena(escena))));
     }
     ui->Image1->ponerEscena(escena);
 }

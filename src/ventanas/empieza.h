@@ -53,7 +53,6 @@ private:
     // The one way a scene reaches the screen, in play and from a saved game:
     // its picture, or the card that says it is missing.
     void mostrarEscena(int escena);
-    QString rutaEscena(int escena) const;
     void resaltar(QLabel *verbo, bool resaltado);
 
     std::unique_ptr<Ui::Empieza> ui;

@@ -3,9 +3,8 @@
 #include "empieza.h"
 #include "ui_empieza.h"
 
-#include "accesible_escena.h"
-#include "accesibilidad.h"
 #include "juego.h"
+#include "lector.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -55,11 +54,8 @@ void Empieza::prepararLector()
         anunciar(ui->resultado, juego_.resultado().join(QLatin1Char(' ')));
     });
     // The action line and the name under "Objeto:" read as their text: a
-    // label tells the reader itself when its text changes.
-    connect(ui->Image1, &ImagenEscena::zonaEnUsoCambiada, this, [this](bool conFoco) {
-        anunciarZona(ui->Image1, conFoco);
-    });
-    connect(ui->Image1, &ImagenEscena::escenaPuesta, this, [this] { anunciarEscena(ui->Image1); });
+    // label tells the reader itself when its text changes, as the scene
+    // picture tells of its hotspots.
 }
 
 void Empieza::showEvent(QShowEvent *e)

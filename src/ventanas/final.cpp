@@ -12,7 +12,7 @@ Final::Final(QWidget *parent)
     , ui(std::make_unique<Ui::Final>())
 {
     ui->setupUi(this);
-    prepararVentana(this, 474, 385);
+    prepararVentana(this);
     QFont titular = fuenteDialogo();
     titular.setBold(true);
     titular.setItalic(true);

@@ -2,7 +2,6 @@
 // its size and screen.
 #include "imagen.h"
 
-#include "adelanto.h"
 #include "estilo.h"
 
 #include <QApplication>
@@ -13,12 +12,6 @@ namespace zw {
 Imagen::Imagen(QWidget *parent)
     : QLabel(parent)
 {
-}
-
-Imagen::~Imagen()
-{
-    // Nothing drawn ahead may arrive for a program that is going away.
-    imagenes::pararAdelantos();
 }
 
 void Imagen::ponerDibujo(const QString &nombre)
@@ -49,18 +42,18 @@ bool Imagen::ponerFichero(const QString &ruta, int anchoDiseno)
     return true;
 }
 
-void Imagen::ponerAviso(const QString &texto, QSize diseno)
+void Imagen::ponerTarjeta(const QString &texto, QSize diseno)
 {
     cambiar({}, 0);
-    aviso_ = texto;
-    disenoAviso_ = diseno;
+    tarjeta_ = texto;
+    disenoTarjeta_ = diseno;
 }
 
 void Imagen::cambiar(const QList<imagenes::Fuente> &fuentes, int anchoDiseno)
 {
     fuentes_ = fuentes;
     anchoDiseno_ = anchoDiseno;
-    aviso_.clear();
+    tarjeta_.clear();
     hecha_ = QPixmap();
     update();
 }
@@ -79,18 +72,18 @@ QList<imagenes::Fuente> Imagen::orden() const
     return imagenes::ordenPara(fuentes_, fisico().width() / double(anchoDiseno_));
 }
 
-QPixmap Imagen::tarjeta() const
+QPixmap Imagen::pintarTarjeta() const
 {
     const double ratio = devicePixelRatioF();
     QPixmap hueco(fisico());
     hueco.setDevicePixelRatio(ratio);
     hueco.fill(QColor(40, 40, 40));
     QPainter pintor(&hueco);
-    const double f = disenoAviso_.width() > 0 ? width() / double(disenoAviso_.width()) : 1.0;
+    const double f = disenoTarjeta_.width() > 0 ? width() / double(disenoTarjeta_.width()) : 1.0;
     pintor.scale(f, f);
     pintor.setPen(Qt::white);
     pintor.setFont(fuenteDialogo());
-    pintor.drawText(QRect(QPoint(), disenoAviso_.isValid() ? disenoAviso_ : size()), Qt::AlignCenter, aviso_);
+    pintor.drawText(QRect(QPoint(), disenoTarjeta_.isValid() ? disenoTarjeta_ : size()), Qt::AlignCenter, tarjeta_);
     return hueco;
 }
 
@@ -100,8 +93,8 @@ QPixmap Imagen::pintada() const
     const double ratio = devicePixelRatioF();
     if (!hecha_.isNull() && hecha_.size() == tam && hecha_.devicePixelRatio() == ratio)
         return hecha_;
-    if (!aviso_.isEmpty())
-        hecha_ = tarjeta();
+    if (!tarjeta_.isEmpty())
+        hecha_ = pintarTarjeta();
     else if (!fuentes_.isEmpty() && !tam.isEmpty())
         hecha_ = imagenes::pixmap(orden(), tam, ratio);
     return hecha_;
@@ -114,14 +107,6 @@ void Imagen::paintEvent(QPaintEvent *)
         return;
     QPainter pintor(this);
     pintor.drawPixmap(QPoint(), p);
-}
-
-void Imagen::adelantarOcultas()
-{
-    for (QWidget *ventana : QApplication::topLevelWidgets())
-        for (Imagen *imagen : ventana->findChildren<Imagen *>())
-            if (!imagen->isVisible() && imagen->aviso_.isEmpty())
-                imagenes::adelantar(imagenes::propias(imagen->orden()), imagen->fisico(), imagen->devicePixelRatioF());
 }
 
 } // namespace zw

@@ -19,7 +19,6 @@ class Imagen : public QLabel
 
 public:
     explicit Imagen(QWidget *parent = nullptr);
-    ~Imagen() override;
 
     QString dibujo() const { return dibujo_; }
     void ponerDibujo(const QString &nombre);
@@ -33,14 +32,16 @@ public:
     bool legible(const QString &ruta, int anchoDiseno, imagenes::Fallo *fallo = nullptr) const;
 
     // A message on a dark card, written in the design's pixels.
-    void ponerAviso(const QString &texto, QSize diseno);
+    void ponerTarjeta(const QString &texto, QSize diseno);
+    bool enTarjeta() const { return !tarjeta_.isEmpty(); }
 
     // What it shows now, at its size for its screen.
     QPixmap pintada() const;
 
-    // The pictures of every hidden control of the program drawn ahead at the
-    // size they will be shown at, so a window opens without reading any.
-    static void adelantarOcultas();
+    // The pixels it is painted at: its size times its screen's density.
+    QSize fisico() const;
+    // Its sources in the order they are tried for that size.
+    QList<imagenes::Fuente> orden() const;
 
 protected:
     void paintEvent(QPaintEvent *e) override;
@@ -48,15 +49,13 @@ protected:
 private:
     bool legible(const QList<imagenes::Fuente> &fuentes, int anchoDiseno, imagenes::Fallo *fallo = nullptr) const;
     void cambiar(const QList<imagenes::Fuente> &fuentes, int anchoDiseno);
-    QList<imagenes::Fuente> orden() const;
-    QSize fisico() const;
-    QPixmap tarjeta() const;
+    QPixmap pintarTarjeta() const;
 
     QString dibujo_;
     QList<imagenes::Fuente> fuentes_;
     int anchoDiseno_ = 0;
-    QString aviso_;
-    QSize disenoAviso_;
+    QString tarjeta_;
+    QSize disenoTarjeta_;
     mutable QPixmap hecha_;
 };
 

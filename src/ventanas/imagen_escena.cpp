@@ -1,13 +1,11 @@
 // The scene picture: pointer, clicks and keys on its hotspots.
 #include "imagen_escena.h"
 
-#include "adelanto.h"
 #include "contorno_zonas.h"
-#include "escenas.h"
-#include "ficheros.h"
 #include "teclado.h"
 #include "zonas.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,15 +25,12 @@ ImagenEscena::ImagenEscena(QWidget *parent)
 
 bool ImagenEscena::mostrarFichero(const QString &ruta)
 {
-    if (!ponerFichero(ruta, ancho))
-        return false;
-    adelantar();
-    return true;
+    return ponerFichero(ruta, ancho);
 }
 
-void ImagenEscena::mostrarAviso(const QString &texto)
+void ImagenEscena::mostrarTarjeta(const QString &texto)
 {
-    ponerAviso(texto, QSize(ancho, alto));
+    ponerTarjeta(texto, QSize(ancho, alto));
 }
 
 void ImagenEscena::mousePressEvent(QMouseEvent *e)
@@ -49,7 +44,7 @@ void ImagenEscena::mouseMoveEvent(QMouseEvent *e)
     const Zona *antes = zonaSenalada();
     recorrido_.ponerBajoRaton(zonaEnRaton(escena(), p.x(), p.y()));
     if (zonaSenalada() != antes)
-        emit zonaEnUsoCambiada(false);
+        anunciarZona(false);
     emit movido(p);
 }
 
@@ -59,7 +54,7 @@ void ImagenEscena::ponerEscena(int escena)
     recorrido_.ponerEscena(escena);
     update();
     if (otra)
-        emit escenaPuesta();
+        anunciarEscena();
 }
 
 void ImagenEscena::senalar(int indice)
@@ -69,7 +64,7 @@ void ImagenEscena::senalar(int indice)
     update();
     if (const Zona *z = zonaConTeclado()) {
         emit senalada(QString::fromUtf8(z->nombre));
-        emit zonaEnUsoCambiada(hasFocus());
+        anunciarZona(hasFocus());
     }
 }
 
@@ -125,7 +120,7 @@ void ImagenEscena::focusInEvent(QFocusEvent *e)
     if (zonaConTeclado())
         QMetaObject::invokeMethod(this, [this] {
             if (hasFocus())
-                emit zonaEnUsoCambiada(true);
+                anunciarZona(true);
         }, Qt::QueuedConnection);
 }
 
@@ -152,55 +147,31 @@ void ImagenEscena::paintEvent(QPaintEvent *e)
     pintarZonas(p, font(), revelar_ ? recorrido_.orden() : std::vector<const Zona *>{}, zonaConTeclado());
 }
 
-void ImagenEscena::adelantarDesde(const QString &carpeta)
+void ImagenEscena::anunciarZona(bool conFoco)
 {
-    carpetaEscenas_ = carpeta;
-    adelantar();
-}
-
-// Started a moment after the picture is shown, so as not to slow its paint.
-void ImagenEscena::adelantar()
-{
-    if (!carpetaEscenas_.isEmpty() && isVisible() && !reloj_.isActive())
-        reloj_.start(200, this);
-}
-
-// The scenes of the folder, drawn at this size on the worker while the player
-// looks at one, so a change of scene only has to show them. Only while a few
-// of them fit the cache; larger ones are drawn when needed.
-void ImagenEscena::timerEvent(QTimerEvent *e)
-{
-    if (e->timerId() != reloj_.timerId())
-        return Imagen::timerEvent(e);
-    reloj_.stop();
-    if (!isVisible())
+    if (!QAccessible::isActive())
         return;
-    const double ratio = devicePixelRatioF();
-    const QSize fisico = (QSizeF(size()) * ratio).toSize();
-    constexpr qint64 maximo = 16 * 1024 * 1024;
-    if (qint64(fisico.width()) * fisico.height() * 4 > maximo)
+    QAccessibleInterface *propia = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface *zona = propia ? propia->child(0) : nullptr;
+    if (!zona) {
+        QAccessibleEvent cambio(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&cambio);
         return;
-    const QString hecho = carpetaEscenas_ + QStringLiteral("|%1x%2").arg(fisico.width()).arg(fisico.height());
-    if (std::exchange(adelantado_, hecho) == hecho)
-        return;
-    const double densidad = fisico.width() / double(ancho);
-    for (int n = primeraEscena; n <= ultimaEscena; ++n)
-        if (const QString ruta = ficheros::buscar(carpetaEscenas_, ficheroEscena(n)); !ruta.isEmpty())
-            imagenes::adelantar(imagenes::propias(imagenes::ordenPara(imagenes::fuentesDe(ruta), densidad)), fisico, ratio);
+    }
+    QAccessibleEvent nombre(zona, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nombre);
+    if (conFoco) {
+        QAccessibleEvent enfocada(zona, QAccessible::Focus);
+        QAccessible::updateAccessibility(&enfocada);
+    }
 }
 
-void ImagenEscena::resizeEvent(QResizeEvent *e)
+void ImagenEscena::anunciarEscena()
 {
-    Imagen::resizeEvent(e);
-    adelantar();
-}
-
-bool ImagenEscena::event(QEvent *e)
-{
-    // Moved to a screen of another density, or shown for the first time on one.
-    if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show)
-        adelantar();
-    return Imagen::event(e);
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent cambio(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&cambio);
 }
 
 } // namespace zw

@@ -6,7 +6,6 @@
 #include "puntos_escena.h"
 #include "recorrido_zonas.h"
 
-#include <QBasicTimer>
 
 namespace zw {
 
@@ -34,10 +33,7 @@ public:
     // that picture). False when nothing can be read: the picture stays.
     bool mostrarFichero(const QString &ruta);
     // A message on a dark card instead of a picture.
-    void mostrarAviso(const QString &texto);
-    // The folder whose scene pictures are drawn ahead, at the size shown,
-    // while the control is visible.
-    void adelantarDesde(const QString &carpeta);
+    void mostrarTarjeta(const QString &texto);
 
     QPoint aDiseno(QPointF punto) const { return PuntosEscena(width()).aDiseno(punto); }
 
@@ -58,10 +54,6 @@ signals:
     void movido(QPoint punto);
     void pulsado(QPoint punto);
     void senalada(const QString &nombre);  // the outline reached a hotspot
-    // The hotspot in use changed (by the outline, `conFoco` while the
-    // picture has the keyboard, or by the pointer), or the scene did.
-    void zonaEnUsoCambiada(bool conFoco);
-    void escenaPuesta();
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
@@ -71,18 +63,16 @@ protected:
     void focusOutEvent(QFocusEvent *e) override;
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent *e) override;
-    void resizeEvent(QResizeEvent *e) override;
-    bool event(QEvent *e) override;
-    void timerEvent(QTimerEvent *e) override;
 
 private:
-    void adelantar();
+    // A reader hears the hotspot in use (reached by the outline, `conFoco`
+    // while the picture has the keyboard, or by the pointer), as it hears the
+    // entry reached in a list; and the picture's new name with a new scene.
+    void anunciarZona(bool conFoco);
+    void anunciarEscena();
 
     RecorridoZonas recorrido_;
     bool revelar_ = false;
-    QString carpetaEscenas_;
-    QBasicTimer reloj_;
-    QString adelantado_; // the folder and size last drawn ahead for
 };
 
 } // namespace zw

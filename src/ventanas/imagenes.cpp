@@ -2,7 +2,6 @@
 #include "imagenes.h"
 
 #include "arte.h"
-#include "escenas.h"
 #include "ficheros.h"
 #include "leer_imagen.h"
 
@@ -21,18 +20,12 @@ bool esDibujo(const QString &ruta)
     return ruta.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
 }
 
-// Room for every scene at the adventure screen's size and every window's
-// pictures, up to a 4K screen's full screen.
+} // namespace
+
 void agrandarCache()
 {
-    static const bool hecho = [] {
-        QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 128 * 1024));
-        return true;
-    }();
-    (void)hecho;
+    QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), kilobytesDeCache));
 }
-
-} // namespace
 
 QString rutaDibujo(const QString &nombre)
 {
@@ -119,7 +112,6 @@ QString clave(const Fuente &fuente, QSize fisico)
 QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, Fallo *fallo)
 {
     Fallo primero;
-    agrandarCache();
     for (const Fuente &f : orden) {
         const QString k = clave(f, fisico);
         QPixmap hecho;
@@ -145,7 +137,6 @@ QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, Fallo *fa
 
 void guardar(const QString &clave, const QImage &imagen, double ratio)
 {
-    agrandarCache();
     if (QPixmapCache::find(clave, nullptr))
         return;
     QPixmap pixmap = QPixmap::fromImage(imagen);

@@ -17,6 +17,11 @@ struct Fuente {
 };
 inline constexpr int cualquierDensidad = 1 << 20;
 
+// Room for every scene at the adventure screen's size and every window's
+// pictures, up to a 4K screen's full screen. Once, at start.
+inline constexpr int kilobytesDeCache = 128 * 1024;
+void agrandarCache();
+
 // The drawing of that name built into the program: "jugador" is
 // ":/dibujos/jugador.svg".
 QString rutaDibujo(const QString &nombre);

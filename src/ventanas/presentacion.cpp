@@ -19,9 +19,7 @@ Presentacion::Presentacion(QWidget *parent)
         p.setColor(QPalette::WindowText, Qt::black); // the window-frame colour
         linea->setPalette(p);
     }
-    // The client area below the menu bar keeps its designed size.
-    ui->centralwidget->setFixedSize(577, 421);
-    prepararVentana(this, 577, 421 + menuBar()->heightForWidth(577));
+    prepararVentana(this);
 
     connect(ui->jugar, &QAction::triggered, this, &Presentacion::jugar);
     connect(ui->acercade, &QAction::triggered, this, &Presentacion::acercaDe);

@@ -1,17 +1,16 @@
 // What every window of the game is set up with, and where it appears.
 #pragma once
 
-#include <QIcon>
-
 class QString;
 class QWidget;
 
 namespace zw {
 
-// Fixed client size, the same frame and buttons, the dialog font, Enter on
-// buttons, the focus mark, the reader's view and the zoom. Closing it is the
+// Fixed client size, the size its form gives it (for a main window, its
+// central widget's), the same frame and buttons, the dialog font, Enter on
+// buttons and the zoom. For a window whose form is set up. Closing it is the
 // application's business (Aplicacion ends the program).
-void prepararVentana(QWidget *ventana, int ancho, int alto);
+void prepararVentana(QWidget *ventana);
 
 // Places a window in the middle of the screen it is on.
 void centrar(QWidget *ventana);
@@ -25,8 +24,5 @@ void mostrarAviso(const QString &titulo, const QString &texto);
 
 // A modal question with "Sí" and "No", "No" by default: true for "Sí".
 bool preguntarSiNo(const QString &titulo, const QString &texto);
-
-// The game's icon, for the title bars and the task bar.
-QIcon iconoDelJuego();
 
 } // namespace zw

@@ -150,10 +150,12 @@ private slots:
 
     void ficherosDeEscenas()
     {
+        // As the rules name them; any other number (a damaged saved game) by its last character.
         QStringList nombres;
-        for (int n = 0; n <= 8; ++n)
+        for (int n : {0, 1, 2, 3, 4, 5, 6, 7, 8, 12, -3, -32768})
             nombres << ficheroEscena(n);
-        QCOMPARE(nombres, (QStringList{"", "1.jpg", "2.jpg", "3.jpg", "4.JPG", "5.jpg", "6.jpg", "7.jpg", ""}));
+        QCOMPARE(nombres, (QStringList{"0.jpg", "1.jpg", "2.jpg", "3.jpg", "4.JPG", "5.jpg", "6.jpg", "7.jpg", "8.jpg",
+                                       "2.jpg", "3.jpg", "8.jpg"}));
     }
 
     void buscarFicheroSinCaso()

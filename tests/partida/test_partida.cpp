@@ -199,9 +199,6 @@ private slots:
     void carpetaMiradaAlUsarla_data();
     void carpetaMiradaAlUsarla();
 
-    void imagenCargada_data();
-    void imagenCargada();
-
     void robustez_data();
     void robustez();
     void cuentaEnormeConCienMegas();
@@ -606,7 +603,7 @@ void TestPartida::cargaEscenaSinImagen()
     // before the game is touched.
     Guardada guardada;
     QVERIFY(leerGuardada(ruta, guardada));
-    QCOMPARE(ficheroImagenCargada(guardada.pantalla()), QStringLiteral("0.jpg"));
+    QCOMPARE(ficheroEscena(guardada.pantalla()), QStringLiteral("0.jpg"));
     mismoJuego(j, antes);
     aplicar(j, guardada);
     QCOMPARE(palabrasDeJuego(j), (QList<int>{0, 1, 0, 1, 0, 1}));
@@ -951,26 +948,6 @@ void TestPartida::carpetaMiradaAlUsarla()
 #else
     QSKIP("Owners and write bits are the Unix way.");
 #endif
-}
-
-void TestPartida::imagenCargada_data()
-{
-    QTest::addColumn<int>("pantalla");
-    QTest::addColumn<QString>("fichero");
-    QTest::newRow("1") << 1 << QStringLiteral("1.jpg");
-    QTest::newRow("4") << 4 << QStringLiteral("4.jpg");
-    QTest::newRow("7") << 7 << QStringLiteral("7.jpg");
-    QTest::newRow("0") << 0 << QStringLiteral("0.jpg");
-    QTest::newRow("12") << 12 << QStringLiteral("2.jpg");
-    QTest::newRow("-3") << -3 << QStringLiteral("3.jpg");
-    QTest::newRow("-32768") << -32768 << QStringLiteral("8.jpg");
-}
-
-void TestPartida::imagenCargada()
-{
-    QFETCH(int, pantalla);
-    QFETCH(QString, fichero);
-    QCOMPARE(ficheroImagenCargada(qint16(pantalla)), fichero);
 }
 
 void TestPartida::robustez_data()

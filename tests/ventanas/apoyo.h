@@ -5,6 +5,7 @@
 // player's keys, sent where a real keyboard would send them.
 
 #include "aplicacion.h"
+#include "programa.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -103,3 +104,15 @@ inline bool tabulaHasta(const QString &nombre)
 }
 
 } // namespace prueba
+
+// QTEST_MAIN with what the program sets up once, as main() does.
+#define ZW_QTEST_MAIN(Prueba)                                                                                          \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        zw::prepararPrograma(app);                                                                                     \
+        Prueba prueba;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&prueba, argc, argv);                                                                      \
+    }

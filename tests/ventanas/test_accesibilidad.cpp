@@ -212,5 +212,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAccesibilidad)
+ZW_QTEST_MAIN(TestAccesibilidad)
 #include "test_accesibilidad.moc"

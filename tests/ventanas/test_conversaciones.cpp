@@ -467,5 +467,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestConversaciones)
+ZW_QTEST_MAIN(TestConversaciones)
 #include "test_conversaciones.moc"

@@ -380,5 +380,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEscala)
+ZW_QTEST_MAIN(TestEscala)
 #include "test_escala.moc"

@@ -164,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestJuegoEntero)
+ZW_QTEST_MAIN(TestJuegoEntero)
 #include "test_juego_entero.moc"

@@ -275,9 +275,11 @@ private slots:
         QVERIFY(app.empieza()->isVisible());
     }
 
-    // Saving before any game was started or loaded, over a saved game, asks
-    // first, "No" by default; "No" leaves the file's bytes as they were and
-    // says nothing more, "Sí" saves the fresh start as ever.
+    // Saving before any game was started or loaded in this run, over a saved
+    // game, asks first, "No" by default; "No" leaves the file's bytes as they
+    // were and says nothing more, "Sí" saves the fresh start as ever. Once a
+    // game was played or loaded, saving asks nothing. The boxes are the ones
+    // the program itself shows, answered as a player would.
     void guardarSobreUnaPartidaPregunta_data()
     {
         QTest::addColumn<bool>("si");
@@ -289,40 +291,52 @@ private slots:
         QFETCH(bool, si);
         Carpeta carpeta;
         const QByteArray guardada("4\r\n\"Mechero\"\r\n\"Papel\"\r\n\"Agua\"\r\n\"Tarjeta\"\r\n6,1,1,1,2,0\r\n");
+        const QByteArray nueva("1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n");
         carpeta.escribir(guardada);
-        Aplicacion app(carpeta.ruta());
-        Avisos avisos(app);
-        QObject::connect(&app, &Aplicacion::confirmarSustituir, &app, [&app](const QString &t, const QString &x) {
-            if (preguntarSiNo(t, x))
-                app.sustituirPartida();
-        });
-        app.arrancar();
-        QString texto;
-        bool noPorDefecto = false;
-        QTimer::singleShot(0, [&] {
+        QStringList cajas; // every box shown: its text, and "[No]" for a question that has No by default
+        QTimer contestador;
+        QObject::connect(&contestador, &QTimer::timeout, [&] {
             auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(caja);
-            texto = caja->text();
-            noPorDefecto = caja->defaultButton() == caja->button(QMessageBox::No);
-            caja->button(si ? QMessageBox::Yes : QMessageBox::No)->click();
+            if (!caja)
+                return;
+            const bool pregunta = caja->button(QMessageBox::No);
+            cajas << caja->text() + (pregunta && caja->defaultButton() == caja->button(QMessageBox::No) ? " [No]" : "");
+            caja->button(!pregunta ? QMessageBox::Ok : si ? QMessageBox::Yes : QMessageBox::No)->click();
         });
-        menu(app, "guardarpartida");
-        QCOMPARE(texto, "Ya hay una partida guardada. ¿Quieres sustituirla por una partida nueva?");
-        QVERIFY(noPorDefecto);
-        QCOMPARE(carpeta.partida(), si ? QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n") : guardada);
-        QCOMPARE(avisos.dichos, si ? QStringList{"Aviso: Partida guardada."} : QStringList{});
+        contestador.start(10);
+        const QString pregunta = "Ya hay una partida guardada. ¿Quieres sustituirla por una partida nueva? [No]";
 
-        // Once a game is played, saving asks nothing.
+        Aplicacion app(carpeta.ruta());
+        app.hablarConElJugador();
+        app.arrancar();
+        menu(app, "guardarpartida");
+        QCOMPARE(cajas, (si ? QStringList{pregunta, "Partida guardada."} : QStringList{pregunta}));
+        QCOMPARE(carpeta.partida(), si ? nueva : guardada);
+
+        cajas.clear();
         app.jugar();
         menu(app, "guardarpartida");
-        QCOMPARE(carpeta.partida(), QByteArray("1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n"));
+        QCOMPARE(cajas, QStringList{"Partida guardada."});
+        QCOMPARE(carpeta.partida(), nueva);
+
+        // A game loaded in this run is saved without a question too.
+        carpeta.escribir(guardada);
+        Aplicacion otra(carpeta.ruta());
+        otra.hablarConElJugador();
+        otra.arrancar();
+        menu(otra, "cargarpartida");
+        otra.juego().quitarObjeto("Agua");
+        cajas.clear();
+        menu(otra, "guardarpartida");
+        QCOMPARE(cajas, QStringList{"Partida guardada."});
+        QCOMPARE(carpeta.partida(), QByteArray("3\r\n\"Mechero\"\r\n\"Papel\"\r\n\"Tarjeta\"\r\n" "6,1,1,1,2,0\r\n"));
     }
 
     // The real message: modal, one OK button, no icon, the exact title and text.
     void cajaDeMensaje()
     {
         Aplicacion app(QStringLiteral("/no/existe"));
-        QObject::connect(&app, &Aplicacion::aviso, &mostrarAviso);
+        app.hablarConElJugador();
         app.arrancar();
         QString titulo, texto;
         QMessageBox::Icon icono = QMessageBox::Warning;
@@ -347,5 +361,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMenuPartida)
+ZW_QTEST_MAIN(TestMenuPartida)
 #include "test_menu_partida.moc"

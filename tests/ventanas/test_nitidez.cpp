@@ -1,5 +1,6 @@
 // Pictures on a screen of density 2 (CTest runs this with QT_SCALE_FACTOR=2):
 // each one is drawn for the screen, not a 1× picture enlarged.
+#include "apoyo.h"
 #include "aplicacion.h"
 #include "imagen_escena.h"
 #include "empieza.h"
@@ -231,5 +232,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNitidez)
+ZW_QTEST_MAIN(TestNitidez)
 #include "test_nitidez.moc"

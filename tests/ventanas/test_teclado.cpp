@@ -325,5 +325,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTeclado)
+ZW_QTEST_MAIN(TestTeclado)
 #include "test_teclado.moc"

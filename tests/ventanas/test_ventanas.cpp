@@ -415,5 +415,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestVentanas)
+ZW_QTEST_MAIN(TestVentanas)
 #include "test_ventanas.moc"
