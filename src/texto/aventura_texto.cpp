@@ -178,7 +178,11 @@ bool AventuraTexto::sinDudas(const Frase &frase)
     for (std::size_t i = 0; i < frase.huecos.size(); ++i) {
         const Hueco &h = frase.huecos[i];
         if (h.posibles.empty()) {
-            escribir(QStringLiteral("No veo «%1» por aquí.").arg(h.dichas.join(QLatin1Char(' '))));
+            // The words as compared, without the articles and prepositions they began with.
+            QStringList dichas = h.dichas;
+            while (!dichas.isEmpty() && esRelleno(dichas.first()))
+                dichas.removeFirst();
+            escribir(QStringLiteral("No veo «%1» por aquí.").arg(dichas.join(QLatin1Char(' '))));
             return false;
         }
         if (h.posibles.size() > 1) {
