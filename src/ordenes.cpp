@@ -41,7 +41,8 @@ struct Ayuda {
                             QStringLiteral("Tamaño de las ventanas: 1, 1.5, 2, 3 o 4 (Ctrl + más, Ctrl + menos y Ctrl + 0 mientras se juega)."),
                             QStringLiteral("F")};
     QCommandLineOption texto{QStringLiteral("texto"),
-                             QStringLiteral("Juega en el terminal, sin ventanas ni pantalla: se escribe lo que se quiere hacer (\"coge el ladrillo\") y se lee la respuesta.")};
+                             QStringLiteral("Juega en el terminal, sin ventanas ni pantalla: se escribe lo que se "
+                                            "quiere hacer (\"coge el ladrillo\") y se lee la respuesta.")};
 
     Ayuda()
     {
@@ -84,9 +85,10 @@ void vigilar(QtMsgType tipo, const QMessageLogContext &contexto, const QString &
             ? QStringLiteral("la plataforma por omisión (QT_QPA_PLATFORM sin poner; %1, %2)")
                   .arg(variable("DISPLAY"), variable("WAYLAND_DISPLAY"))
             : QStringLiteral("la plataforma «%1» (QT_QPA_PLATFORM)").arg(plataforma);
-        std::fprintf(stderr, "%s\n%s\n",
-                     qPrintable(QStringLiteral("%1: no se ha podido abrir ninguna pantalla con %2.").arg(programaVigilado, cual)),
-                     qPrintable(QStringLiteral("Sin pantalla se juega en el terminal: %1 --texto").arg(programaVigilado)));
+        const QString dicho = QStringLiteral("%1: no se ha podido abrir ninguna pantalla con %2.\n"
+                                             "Sin pantalla se juega en el terminal: %1 --texto\n")
+                                  .arg(programaVigilado, cual);
+        std::fputs(qPrintable(dicho), stderr);
         std::fflush(stderr);
         // Half-made, Qt's objects must not be torn down: no exit handlers.
         std::_Exit(1);
