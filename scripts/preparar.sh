@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquetes=(
   cmake g++ clang libclang-rt-14-dev make
-  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libqt6svg6-dev libedit-dev
   fonts-liberation qt6-translations-l10n
   dpkg-dev lintian desktop-file-utils appstream libxml2-utils man-db
   xvfb xauth xdotool x11-utils imagemagick
