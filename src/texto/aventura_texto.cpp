@@ -1,6 +1,7 @@
 // The game in a terminal: the scene told, typed lines turned into the windows' clicks, the replies written.
 #include "aventura_texto.h"
 
+#include "completar.h"
 #include "consola.h"
 #include "formularios.h"
 #include "guardado.h"
@@ -49,25 +50,24 @@ AventuraTexto::AventuraTexto(Juego &juego, Consola &consola, const carpetas::Car
             [this] { charlaPedida_ = Charla{charlaCamarero(), "camarero.ui", "Camarero"}; });
     connect(&juego_, &Juego::juegoGanado, this, [this] { ganada_ = true; });
 
-    consola_.vocabulario = [this] {
-        Vocabulario v;
+    // Tab completes the names in sight anywhere, and the orders as the first word.
+    consola_.completar = [this](const QString &antes) {
+        QStringList nombres;
         if (charla_) {
             for (const Pregunta &p : charla_->preguntas)
-                v.nombres << QString::fromUtf8(p.titulo);
-            v.primeras = {QStringLiteral("ayuda"), QStringLiteral("salir")};
-            return v;
+                nombres << QString::fromUtf8(p.titulo);
+            return completar(antes, nombres, {QStringLiteral("ayuda"), QStringLiteral("salir")});
         }
         for (const Cosa &c : enVista(juego_))
-            if (!v.nombres.contains(c.nombre, Qt::CaseInsensitive))
-                v.nombres << c.nombre;
-        v.primeras = primerasPalabras();
-        return v;
+            if (!nombres.contains(c.nombre, Qt::CaseInsensitive))
+                nombres << c.nombre;
+        return completar(antes, nombres, primerasPalabras());
     };
 }
 
 AventuraTexto::~AventuraTexto()
 {
-    consola_.vocabulario = nullptr;
+    consola_.completar = nullptr;
 }
 
 void AventuraTexto::escribir(const QString &linea, bool resaltada)

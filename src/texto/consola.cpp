@@ -1,7 +1,6 @@
 // Where the game in a terminal reads its lines and writes its own: line editing on a terminal, plain lines elsewhere.
 #include "consola.h"
 
-#include "completar.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -136,8 +135,7 @@ private:
         ConsolaTerminal *yo = de(el);
         const LineInfoW *linea = el_wline(el);
         const QString antes = QString::fromWCharArray(linea->buffer, linea->cursor - linea->buffer);
-        const Vocabulario v = yo->vocabulario ? yo->vocabulario() : Vocabulario{};
-        const Completado c = completar(antes, v.nombres, v.primeras);
+        const Completado c = yo->completar ? yo->completar(antes) : Completado{};
         if (c.borrar > 0)
             el_wdeletestr(el, int(c.borrar));
         if (!c.poner.isEmpty())

@@ -11,10 +11,13 @@ class QIODevice;
 
 namespace zw::texto {
 
-// What Tab may complete with.
-struct Vocabulario {
-    QStringList nombres;   // anywhere in the line
-    QStringList primeras;  // only as the line's first word
+// What Tab does to the line: take back the last `borrar` characters before
+// the cursor and put `poner` there; with several names left, `opciones` lists
+// them.
+struct Completado {
+    qsizetype borrar = 0;
+    QString poner;
+    QStringList opciones;
 };
 
 class Consola
@@ -29,8 +32,8 @@ public:
     // says nothing that the words do not.
     virtual void escribir(const QString &linea, bool resaltada = false) = 0;
 
-    // Asked at each Tab for what is in sight.
-    std::function<Vocabulario()> vocabulario;
+    // Asked at each Tab, with the line up to the cursor.
+    std::function<Completado(const QString &antes)> completar;
 };
 
 // Plain lines over two devices, in UTF-8: what a script, a pipe or a test
