@@ -4,10 +4,8 @@
 #include "completar.h"
 #include "consola.h"
 #include "formularios.h"
-#include "guardado.h"
 #include "juego.h"
 
-#include <QFileInfo>
 
 namespace zw::texto {
 
@@ -36,12 +34,13 @@ QString lista(const QStringList &nombres)
 AventuraTexto::AventuraTexto(Juego &juego, Consola &consola, const carpetas::Carpetas &carpetas)
     : juego_(juego)
     , consola_(consola)
-    , carpetas_(carpetas)
+    , partida_(juego, carpetas.graficos, carpetas.partida)
 {
     connect(&juego_, &Juego::accionEjecutada, this, [this] {
         // The line exactly as the windows show it, before its answer.
         escribir(juego_.acciones(), true);
-        ejecutada_ = jugada_ = true;
+        ejecutada_ = true;
+        partida_.jugada();
     });
     connect(&juego_, &Juego::escenaCambiada, this, [this] { otraEscena_ = true; });
     connect(&juego_, &Juego::charlaConBicho, this,
@@ -356,8 +355,8 @@ void AventuraTexto::acabar()
 
 void AventuraTexto::guardar()
 {
-    if (!jugada_ && QFileInfo::exists(carpetas_.partida)) {
-        escribir(QStringLiteral("Ya hay una partida guardada. ¿Quieres sustituirla por una partida nueva?"));
+    if (partida_.preguntar()) {
+        escribir(GuardarCargar::pregunta());
         const std::optional<QString> respuesta = consola_.leer(QStringLiteral("(sí/no) "));
         const QStringList dichas = respuesta ? palabras(*respuesta) : QStringList();
         if (dichas != QStringList{QStringLiteral("si")} && dichas != QStringList{QStringLiteral("s")}) {
@@ -365,18 +364,19 @@ void AventuraTexto::guardar()
             return;
         }
     }
-    for (const QString &l : guardado::guardar(juego_, carpetas_).lineas)
+    for (const QString &l : partida_.guardar().texto.split(QLatin1Char('\n')))
         escribir(l);
 }
 
 void AventuraTexto::cargar()
 {
-    const guardado::Hecho hecho = guardado::cargar(juego_, carpetas_);
-    for (const QString &l : hecho.lineas)
-        escribir(l);
-    if (!hecho.bien)
+    // No picture is shown here, so none is checked.
+    const GuardarCargar::Aviso hecho = partida_.cargar();
+    if (!hecho.bien) {
+        for (const QString &l : hecho.texto.split(QLatin1Char('\n')))
+            escribir(l);
         return;
-    jugada_ = true;
+    }
     escribir(QStringLiteral("Partida cargada."));
     describir();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "carpetas.h"
+#include "guardar_cargar.h"
 #include "charlas.h"
 #include "frases.h"
 
@@ -66,9 +67,8 @@ private:
 
     Juego &juego_;
     Consola &consola_;
-    carpetas::Carpetas carpetas_;
+    GuardarCargar partida_;
     bool terminada_ = false;
-    bool jugada_ = false;  // an action line ran, or a game was loaded, in this run
 
     // What the line being answered did, told once the interpreter is done.
     bool ejecutada_ = false;

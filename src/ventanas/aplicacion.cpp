@@ -2,26 +2,25 @@
 #include "aplicacion.h"
 
 #include "acerca.h"
-#include "carpetas.h"
 #include "conversacion.h"
 #include "empieza.h"
 #include "escala.h"
 #include "final.h"
 #include "adelanto.h"
-#include "partida.h"
 #include "presentacion.h"
 #include "ventana.h"
 
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
+
+#include <utility>
 
 namespace zw {
 
 Aplicacion::Aplicacion(const QString &carpetaGraficos, const QString &rutaPartida)
     : carpeta_(carpetaGraficos)
-    , partida_(rutaPartida.isEmpty() ? QDir(carpetaGraficos).filePath(QStringLiteral("partida")) : rutaPartida)
-    , partidaAparte_(QFileInfo(partida_).absoluteDir() != QDir(carpetaGraficos))
+    , partida_(juego_, carpetaGraficos,
+               rutaPartida.isEmpty() ? QDir(carpetaGraficos).filePath(QStringLiteral("partida")) : rutaPartida)
     , presentacion_(std::make_unique<Presentacion>())
 {
     connect(presentacion_.get(), &Presentacion::jugar, this, &Aplicacion::jugar);
@@ -39,13 +38,13 @@ Aplicacion::Aplicacion(const QString &carpetaGraficos, const QString &rutaPartid
 Aplicacion::~Aplicacion() = default;
 
 // A window just made: at the zoom of the others, and its closing watched.
-void Aplicacion::vigilar(QWidget *ventana) const
+void Aplicacion::vigilar(QWidget *ventana)
 {
     escala::ajustar(ventana);
-    ventana->installEventFilter(const_cast<Aplicacion *>(this));
+    ventana->installEventFilter(this);
 }
 
-Acerca *Aplicacion::acerca() const
+Acerca *Aplicacion::acerca()
 {
     if (!acerca_) {
         acerca_ = std::make_unique<Acerca>();
@@ -54,22 +53,21 @@ Acerca *Aplicacion::acerca() const
     return acerca_.get();
 }
 
-Empieza *Aplicacion::empieza() const
+Empieza *Aplicacion::empieza()
 {
     if (!empieza_) {
-        auto *yo = const_cast<Aplicacion *>(this);
-        empieza_ = std::make_unique<Empieza>(yo->juego_, carpeta_);
-        connect(empieza_.get(), &Empieza::menu, yo, [yo] {
-            yo->empieza_->hide();
-            yo->presentacion_->show();
+        empieza_ = std::make_unique<Empieza>(juego_, carpeta_);
+        connect(empieza_.get(), &Empieza::menu, this, [this] {
+            empieza_->hide();
+            presentacion_->show();
         });
-        connect(empieza_.get(), &Empieza::salir, yo, &Aplicacion::terminar);
+        connect(empieza_.get(), &Empieza::salir, this, &Aplicacion::terminar);
         vigilar(empieza_.get());
     }
     return empieza_.get();
 }
 
-Conversacion *Aplicacion::charrar1() const
+Conversacion *Aplicacion::charrar1()
 {
     if (!charrar1_) {
         charrar1_ = crearCharrar1();
@@ -78,7 +76,7 @@ Conversacion *Aplicacion::charrar1() const
     return charrar1_.get();
 }
 
-Conversacion *Aplicacion::camarero() const
+Conversacion *Aplicacion::camarero()
 {
     if (!camarero_) {
         camarero_ = crearCamarero();
@@ -88,7 +86,7 @@ Conversacion *Aplicacion::camarero() const
     return camarero_.get();
 }
 
-Final *Aplicacion::final() const
+Final *Aplicacion::final()
 {
     if (!final_) {
         final_ = std::make_unique<Final>();
@@ -170,9 +168,14 @@ void Aplicacion::arrancar(double zoom)
 
 void Aplicacion::jugar()
 {
-    jugadaOCargada_ = true;
+    partida_.jugada();
     juego_.iniciar();
-    empieza()->show();
+    Empieza *aventura = empieza();
+    // The first play shows its scene's picture file as it stands now, as any
+    // later scene and a loaded game do.
+    if (!std::exchange(jugada_, true))
+        juego_.avisarEscena();
+    aventura->show();
     presentacion_->hide();
 }
 
@@ -183,22 +186,10 @@ void Aplicacion::acercaDe()
     traerAlFrente(acerca_.get());
 }
 
-QString Aplicacion::rutaPartida() const
-{
-    // The pictures' folder is never made by the game; a folder of the
-    // player's own is, so that the first save finds it.
-    if (partidaAparte_)
-        carpetas::prepararCarpetaDe(partida_);
-    return partida_;
-}
-
-// A player who meant to load and chose the menu's first item would otherwise
-// lose his saved game to the fresh start, without a word.
 void Aplicacion::guardarPartida()
 {
-    if (!jugadaOCargada_ && QFileInfo::exists(partida_)) {
-        emit confirmarSustituir(QStringLiteral("Aviso"),
-                                QStringLiteral("Ya hay una partida guardada. ¿Quieres sustituirla por una partida nueva?"));
+    if (partida_.preguntar()) {
+        emit confirmarSustituir(QStringLiteral("Aviso"), GuardarCargar::pregunta());
         return;
     }
     sustituirPartida();
@@ -206,41 +197,24 @@ void Aplicacion::guardarPartida()
 
 void Aplicacion::sustituirPartida()
 {
-    const QString ruta = rutaPartida();
-    const partida::Resultado guardada = partida::guardar(juego_, ruta);
-    if (guardada) {
-        emit aviso(QStringLiteral("Aviso"), QStringLiteral("Partida guardada."));
-        return;
-    }
-    // The second line tells the player which file, and what stood in the way.
-    emit aviso(QStringLiteral("Error"),
-           QStringLiteral("No se ha podido guardar la partida.\n%1: %2")
-               .arg(QDir::toNativeSeparators(QFileInfo(ruta).absoluteFilePath()), partida::explicar(guardada)));
+    const GuardarCargar::Aviso hecho = partida_.guardar();
+    emit aviso(hecho.titulo, hecho.texto);
 }
 
-// All or nothing: the whole file is read and the scene's picture with it
-// before anything of the game in progress changes.
 void Aplicacion::cargarPartida()
 {
-    QString fichero = rutaPartida(), porque;
-    partida::Guardada guardada;
-    imagenes::Fallo dibujo;
-    if (const partida::Resultado leida = partida::leerGuardada(fichero, guardada); !leida) {
-        porque = partida::explicar(leida);
-    } else if (!empieza()->escenaLegible(guardada.pantalla(), &dibujo)) {
-        fichero = dibujo.fichero;
-        porque = dibujo.porque;
-        qCWarning(partida::registro).noquote() << "No se ha cargado el dibujo" << fichero << "-" << porque;
-    }
-    if (!porque.isEmpty()) {
-        // The second line tells the player which file, and what stood in the way.
-        emit aviso(QStringLiteral("Error"),
-                   QStringLiteral("No se puede cargar la partida porque no hay ninguna guardada o no se ha podido leer el fichero.\n%1: %2")
-                       .arg(QDir::toNativeSeparators(QFileInfo(fichero).absoluteFilePath()), porque));
+    const GuardarCargar::Aviso hecho = partida_.cargar([this](int escena, QString &fichero, QString &porque) {
+        imagenes::Fallo fallo;
+        if (empieza()->escenaLegible(escena, &fallo))
+            return true;
+        fichero = fallo.fichero;
+        porque = fallo.porque;
+        return false;
+    });
+    if (!hecho.bien) {
+        emit aviso(hecho.titulo, hecho.texto);
         return;
     }
-    jugadaOCargada_ = true;
-    partida::aplicar(juego_, guardada);
     juego_.avisarEscena();
     empieza_->show();
     presentacion_->hide();

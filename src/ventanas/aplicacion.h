@@ -1,6 +1,7 @@
 // The game and its six windows, and the traffic between them.
 #pragma once
 
+#include "guardar_cargar.h"
 #include "juego.h"
 
 #include <QObject>
@@ -38,11 +39,11 @@ public:
     Juego &juego() { return juego_; }
     // Each window, made now if it was not yet.
     Presentacion *presentacion() const { return presentacion_.get(); }
-    Acerca *acerca() const;
-    Empieza *empieza() const;
-    Conversacion *charrar1() const;
-    Conversacion *camarero() const;
-    Final *final() const;
+    Acerca *acerca();
+    Empieza *empieza();
+    Conversacion *charrar1();
+    Conversacion *camarero();
+    Final *final();
 
     // The menu of the title window. Saving before any game was started or
     // loaded in this run, over a saved game, first asks (confirmarSustituir).
@@ -72,21 +73,19 @@ protected:
 
 private:
     void conectarJuego();
-    void vigilar(QWidget *ventana) const;
+    void vigilar(QWidget *ventana);
     void prepararSiguiente();
-    QString rutaPartida() const;
 
-    bool jugadaOCargada_ = false; // a game was started or loaded in this run
+    bool jugada_ = false; // the adventure screen was shown for play in this run
     QString carpeta_;
-    QString partida_;
-    bool partidaAparte_;
     Juego juego_;
+    GuardarCargar partida_;
     std::unique_ptr<Presentacion> presentacion_;
-    mutable std::unique_ptr<Acerca> acerca_;
-    mutable std::unique_ptr<Empieza> empieza_;
-    mutable std::unique_ptr<Conversacion> charrar1_;
-    mutable std::unique_ptr<Conversacion> camarero_;
-    mutable std::unique_ptr<Final> final_;
+    std::unique_ptr<Acerca> acerca_;
+    std::unique_ptr<Empieza> empieza_;
+    std::unique_ptr<Conversacion> charrar1_;
+    std::unique_ptr<Conversacion> camarero_;
+    std::unique_ptr<Final> final_;
     // After the title window's first frame, the other windows are made and
     // their pictures drawn ahead, one step each time nothing else waits, so
     // neither the first frame nor a click waits for them. Again after any

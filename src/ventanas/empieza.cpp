@@ -116,8 +116,7 @@ void Empieza::conectarJuego()
     ui->objetos->addItems(juego_.objetos());
     ui->resultado->addItems(juego_.resultado());
     ui->acciones->setText(juego_.acciones());
-    if (juego_.pantalla() != 1)
-        mostrarEscena(juego_.pantalla());
+    mostrarEscena(juego_.pantalla());
 }
 
 void Empieza::resaltar(QLabel *verbo, bool resaltado)

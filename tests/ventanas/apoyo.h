@@ -26,7 +26,7 @@ inline void contarFinales(zw::Aplicacion &app)
 
 // Every window of the game made now, as the idle moments after the first
 // frame make them, for tests that look for them among the top-level windows.
-inline void hacerVentanas(const zw::Aplicacion &app)
+inline void hacerVentanas(zw::Aplicacion &app)
 {
     app.acerca();
     app.empieza();
