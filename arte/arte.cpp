@@ -1,6 +1,7 @@
 // The catalogue of built-in drawings and icons, and the check that a scene file is still the build's own.
 #include "arte.h"
 
+#include "escenas.h"
 #include "ficheros.h"
 
 #include <QCryptographicHash>
@@ -51,7 +52,7 @@ std::span<const ImagenIncorporada> iconos()
     return tablaIconos;
 }
 
-extern const char *const huellasEscenas[7][3];
+extern const char *const huellasEscenas[ultimaEscena][3];
 
 namespace {
 
@@ -59,10 +60,10 @@ namespace {
 // nothing for any other name.
 std::optional<std::pair<int, int>> escenaYDensidad(const QString &fichero)
 {
-    static const QRegularExpression nombre(QStringLiteral("^([1-7])(?:@([23])x)?\\.jpg$"),
+    static const QRegularExpression nombre(QStringLiteral("^([0-9]+)(?:@([23])x)?\\.jpg$"),
                                            QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = nombre.match(QFileInfo(fichero).fileName());
-    if (!m.hasMatch())
+    if (!m.hasMatch() || !esEscena(m.captured(1).toInt()))
         return std::nullopt;
     return std::pair{m.captured(1).toInt(), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt()};
 }

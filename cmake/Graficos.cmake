@@ -3,6 +3,12 @@
 set(ZW_ARTE_SVG ${PROJECT_SOURCE_DIR}/arte)
 set(ZW_GRAFICOS ${PROJECT_BINARY_DIR}/graficos)
 
+# A scene is its drawing arte/escenas/N.svg, its hotspots (src/logica/zonas.cpp)
+# and its rules (src/logica/reglas_escenaN.cpp): the game has as many scenes
+# as drawings, numbered from 1.
+file(GLOB ZW_DIBUJOS_ESCENAS CONFIGURE_DEPENDS ${ZW_ARTE_SVG}/escenas/*.svg)
+list(LENGTH ZW_DIBUJOS_ESCENAS ZW_ESCENAS)
+
 # zw_pintar_svg(<drawing> <picture> <width> <height> [<times>]): renders one
 # drawing again whenever it changes; the picture's extension chooses JPEG, BMP
 # or, for an icon, PNG; <times> a denser picture of the same drawing.

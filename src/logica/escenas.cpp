@@ -1,4 +1,4 @@
-// The seven scenes: their numbers and their picture files.
+// The scenes: their numbers and their picture files.
 #include "escenas.h"
 
 #include "ficheros.h"
@@ -7,10 +7,10 @@ namespace zw {
 
 QString ficheroEscena(int n)
 {
-    static const char *const ficheros[] = {"1.jpg", "2.jpg", "3.jpg", "4.JPG", "5.jpg", "6.jpg", "7.jpg"};
-    if (esEscena(n))
-        return QString::fromLatin1(ficheros[n - primeraEscena]);
-    return QString::number(n).right(1) + QStringLiteral(".jpg");
+    // The rules name scene 4's "4.JPG"; every other name is lower case.
+    if (n == 4)
+        return QStringLiteral("4.JPG");
+    return (esEscena(n) ? QString::number(n) : QString::number(n).right(1)) + QStringLiteral(".jpg");
 }
 
 QString buscarEscena(const QString &carpeta, int n)

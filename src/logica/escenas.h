@@ -1,4 +1,4 @@
-// The seven scenes: their numbers and their picture files.
+// The scenes: their numbers and their picture files.
 #pragma once
 
 #include <QString>
@@ -6,7 +6,7 @@
 namespace zw {
 
 inline constexpr int primeraEscena = 1;
-inline constexpr int ultimaEscena = 7;
+inline constexpr int ultimaEscena = ZW_ESCENAS; // as many as their drawings (arte/escenas)
 inline bool esEscena(int n) { return n >= primeraEscena && n <= ultimaEscena; }
 
 // The picture file of scene n, as the rules name it ("4.JPG"); for any other

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 #include <vector>
 
 // The vocabulary in which every rule table of the game is written, and the tables.
@@ -87,16 +88,11 @@ QString webDelAutor();
 
 // First stage: the inventory items, valid in every scene.
 const Tabla &objetos();
-// Second stage: the rules of scene n (1 to 7); an empty table for any other n.
+// Second stage: the rules of scene n; an empty table for any other n.
 const Tabla &escena(int n);
 
-// The table per scene, each in its own file.
-const Tabla &escena1();
-const Tabla &escena2();
-const Tabla &escena3();
-const Tabla &escena4();
-const Tabla &escena5();
-const Tabla &escena6();
-const Tabla &escena7();
+// Each scene's table, from the first scene on, each in its own file
+// (reglas_escenaN.cpp, defining escenaN()).
+std::span<const Tabla &(*const)()> tablasDeEscenas();
 
 } // namespace zw::reglas

@@ -1,6 +1,7 @@
 // Outlines and names of hotspots over the scene picture.
 #include "contorno_zonas.h"
 
+#include "estilo.h"
 #include "puntos_escena.h"
 #include "zonas.h"
 
@@ -11,16 +12,14 @@ namespace zw {
 
 namespace {
 
-const QColor amarillo(255, 215, 0);
-
 // A dark line under a light one stays visible on every colour of the drawings.
 void contorno(QPainter &p, const Zona *z, int grueso)
 {
     const QRect r = PuntosEscena::rectangulo(z->clic);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::black, grueso + 2));
+    p.setPen(QPen(color(ColorPropio::BordeMarca), grueso + 2));
     p.drawRect(r);
-    p.setPen(QPen(amarillo, grueso));
+    p.setPen(QPen(color(ColorPropio::Marca), grueso));
     p.drawRect(r);
 }
 
@@ -34,8 +33,8 @@ void rotulo(QPainter &p, const QFontMetrics &medidas, const Zona *z)
     if (caja.top() < 0)
         caja.moveTop(r.top() + 2);
     caja.moveLeft(std::clamp(caja.left(), 0, std::max(0, PuntosEscena::ancho - caja.width())));
-    p.fillRect(caja, QColor(0, 0, 0, 200));
-    p.setPen(amarillo);
+    p.fillRect(caja, color(ColorPropio::FondoRotulo));
+    p.setPen(color(ColorPropio::Marca));
     p.drawText(caja, Qt::AlignCenter, nombre);
 }
 

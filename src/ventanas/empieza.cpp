@@ -33,20 +33,22 @@ void pintar(QWidget *w, ColorSistema fondo, std::optional<ColorSistema> letra = 
     w->setAutoFillBackground(true);
 }
 
-// The verb labels, in the order the background un-highlights them, with their
-// design colours.
-struct Verbo_ {
+// The verb labels in the order they stand on screen, which is the order of
+// their number keys and of Tab, with their design colours.
+struct VerboEnPantalla {
     Etiqueta *Ui::Empieza::*etiqueta;
     Verbo verbo;
     ColorSistema fondo, letra;
 };
-const Verbo_ verbos[] = {
+// clang-format off
+const VerboEnPantalla verbos[] = {
     {&Ui::Empieza::Hablar, Verbo::Hablar, ColorSistema::TextoBoton, ColorSistema::TextoResaltado},
     {&Ui::Empieza::Mentir, Verbo::Mentir, ColorSistema::TextoBoton, ColorSistema::Relieve},
-    {&Ui::Empieza::Mirar,  Verbo::Mirar,  ColorSistema::TextoAyuda, ColorSistema::Relieve},
-    {&Ui::Empieza::Usar,   Verbo::Usar,   ColorSistema::TextoBoton, ColorSistema::Relieve},
     {&Ui::Empieza::Coger,  Verbo::Coger,  ColorSistema::TextoBoton, ColorSistema::Relieve},
+    {&Ui::Empieza::Usar,   Verbo::Usar,   ColorSistema::TextoBoton, ColorSistema::Relieve},
+    {&Ui::Empieza::Mirar,  Verbo::Mirar,  ColorSistema::TextoAyuda, ColorSistema::Relieve},
 };
+// clang-format on
 
 } // namespace
 
@@ -65,7 +67,7 @@ Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
         pintar(l, ColorSistema::TextoBoton, ColorSistema::TextoResaltado);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->acciones, ui->resultado, ui->muestra})
         pintar(w, ColorSistema::TextoTituloInactivo);
-    for (const Verbo_ &v : verbos)
+    for (const VerboEnPantalla &v : verbos)
         pintar((*ui).*v.etiqueta, v.fondo, v.letra);
 
     conectarVerbos();
@@ -85,9 +87,17 @@ Empieza::Empieza(Juego &juego, const QString &carpetaGraficos, QWidget *parent)
     prepararLector();
 }
 
+QList<Etiqueta *> Empieza::etiquetasDeVerbos() const
+{
+    QList<Etiqueta *> etiquetas;
+    for (const VerboEnPantalla &v : verbos)
+        etiquetas << (*ui).*v.etiqueta;
+    return etiquetas;
+}
+
 void Empieza::conectarVerbos()
 {
-    for (const Verbo_ &v : verbos) {
+    for (const VerboEnPantalla &v : verbos) {
         Etiqueta *etiqueta = (*ui).*v.etiqueta;
         const Verbo verbo = v.verbo;
         connect(etiqueta, &Etiqueta::clicked, this, [this, verbo] { juego_.pulsarVerbo(verbo); });
@@ -131,7 +141,7 @@ void Empieza::mouseMoveEvent(QMouseEvent *e)
     // Only the bare background puts the verbs back; moving across any other
     // control keeps the highlight.
     if (childAt(e->position().toPoint()) == nullptr)
-        for (const Verbo_ &v : verbos)
+        for (const VerboEnPantalla &v : verbos)
             resaltar((*ui).*v.etiqueta, false);
     QWidget::mouseMoveEvent(e);
 }

@@ -15,6 +15,7 @@ class Empieza;
 
 namespace zw {
 
+class Etiqueta;
 class Juego;
 
 // The adventure screen: shows the game and passes the player's clicks to it.
@@ -48,6 +49,8 @@ private:
     void prepararTeclado();
     void prepararLector();
 
+    // The verbs' labels, in the order they stand on screen.
+    QList<Etiqueta *> etiquetasDeVerbos() const;
     void conectarVerbos();
     void conectarJuego();
     // The one way a scene reaches the screen, in play and from a saved game:

@@ -17,13 +17,11 @@ void Empieza::prepararTeclado()
     // Screen order: the picture, the portrait and the column under it, then
     // the bottom rows. It is the Tab order and, as the stacking order of
     // these non-overlapping controls, the order a screen reader walks.
-    const QList<QWidget *> enPantalla = {
-        ui->Image1, ui->Image2,
-        ui->Hablar, ui->Mentir, ui->Coger, ui->Usar, ui->Mirar,
-        ui->objetos,
-        ui->Label6, ui->Label2, ui->Limpiar,
-        ui->acciones, ui->Label1, ui->muestra, ui->resultado,
-    };
+    QList<QWidget *> enPantalla = {ui->Image1, ui->Image2};
+    for (Etiqueta *verbo : etiquetasDeVerbos())
+        enPantalla << verbo;
+    enPantalla << QList<QWidget *>{ui->objetos, ui->Label6, ui->Label2, ui->Limpiar,
+                                   ui->acciones, ui->Label1, ui->muestra, ui->resultado};
     QWidget *anterior = nullptr;
     for (QWidget *w : enPantalla) {
         w->raise();
@@ -37,9 +35,8 @@ void Empieza::prepararTeclado()
     ui->Image1->setFocus();
 
     // 1 to 5 choose the verbs in the order they stand, wherever the focus is.
-    const Etiqueta *verbos[] = {ui->Hablar, ui->Mentir, ui->Coger, ui->Usar, ui->Mirar};
     int tecla = Qt::Key_1;
-    for (const Etiqueta *verbo : verbos) {
+    for (const Etiqueta *verbo : etiquetasDeVerbos()) {
         auto *atajo = new QShortcut(QKeySequence(tecla++), this);
         connect(atajo, &QShortcut::activated, verbo, &Etiqueta::pulsar);
     }

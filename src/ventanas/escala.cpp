@@ -3,6 +3,7 @@
 
 #include "ajustes.h"
 #include "diseno_ventana.h"
+#include "formularios.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -18,8 +19,13 @@ namespace {
 
 constexpr std::array pasos_ = {1.0, 1.5, 2.0, 3.0, 4.0};
 
-// The adventure screen's designed size, which the zoom is chosen by.
-constexpr int anchoAventura = 561, alturaAventura = 387;
+// The adventure screen's designed size, which the zoom is chosen by, as its
+// form gives it: no window need exist yet.
+QSize aventura()
+{
+    static const QSize tamano = tamanoDeFormulario(QStringLiteral("empieza.ui"));
+    return tamano;
+}
 
 const QScreen *pantallaDelJuego()
 {
@@ -99,7 +105,7 @@ double zoomParaAltura(int alturaPantalla)
 {
     double elegido = pasos_.front();
     for (double z : pasos_)
-        if (alturaAventura * z <= alturaPantalla / 2.0)
+        if (aventura().height() * z <= alturaPantalla / 2.0)
             elegido = z;
     return elegido;
 }
@@ -109,7 +115,7 @@ bool cabe(double z, const QScreen *pantalla)
     if (!pantalla)
         return true;
     const QSize area = pantalla->availableGeometry().size() - DisenoVentana::marco();
-    return std::lround(anchoAventura * z) <= area.width() && std::lround(alturaAventura * z) <= area.height();
+    return std::lround(aventura().width() * z) <= area.width() && std::lround(aventura().height() * z) <= area.height();
 }
 
 double zoomQueCabe(double z, const QScreen *pantalla)

@@ -1,4 +1,4 @@
-// The colours and fonts the windows were designed with.
+// The colours and fonts the windows were designed with, and the game's own.
 #include "estilo.h"
 
 #include <QString>
@@ -15,6 +15,18 @@ QColor color(ColorSistema c)
     case ColorSistema::TextoTituloInactivo: return QColor(192, 192, 192);
     case ColorSistema::Relieve: return QColor(255, 255, 255);
     case ColorSistema::TextoAyuda: return QColor(0, 0, 0);
+    }
+    return {};
+}
+
+QColor color(ColorPropio c)
+{
+    switch (c) {
+    case ColorPropio::Marca: return QColor(255, 215, 0);
+    case ColorPropio::BordeMarca: return QColor(0, 0, 0);
+    case ColorPropio::FondoRotulo: return QColor(0, 0, 0, 200);
+    case ColorPropio::Tarjeta: return QColor(40, 40, 40);
+    case ColorPropio::LetraTarjeta: return QColor(255, 255, 255);
     }
     return {};
 }

@@ -1,4 +1,4 @@
-// The colours and fonts the windows were designed with.
+// The colours and fonts the windows were designed with, and the game's own.
 #pragma once
 
 #include <QColor>
@@ -18,6 +18,16 @@ enum class ColorSistema {
     TextoAyuda = 23,
 };
 QColor color(ColorSistema c);
+
+// The game's own colours, beyond the design's.
+enum class ColorPropio {
+    Marca,        // the focus mark and the keyboard's outline on the scene: gold
+    BordeMarca,   // the dark line around them, so they show on every colour
+    FondoRotulo,  // under a hotspot's name on the scene, see-through
+    Tarjeta,      // the card in place of a missing picture
+    LetraTarjeta,
+};
+QColor color(ColorPropio c);
 
 // Fonts from Debian's fonts-liberation, sized in pixels so the layout does not
 // depend on the screen's dots per inch.

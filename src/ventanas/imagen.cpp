@@ -77,11 +77,11 @@ QPixmap Imagen::pintarTarjeta() const
     const double ratio = devicePixelRatioF();
     QPixmap hueco(fisico());
     hueco.setDevicePixelRatio(ratio);
-    hueco.fill(QColor(40, 40, 40));
+    hueco.fill(color(ColorPropio::Tarjeta));
     QPainter pintor(&hueco);
     const double f = disenoTarjeta_.width() > 0 ? width() / double(disenoTarjeta_.width()) : 1.0;
     pintor.scale(f, f);
-    pintor.setPen(Qt::white);
+    pintor.setPen(color(ColorPropio::LetraTarjeta));
     pintor.setFont(fuenteDialogo());
     pintor.drawText(QRect(QPoint(), disenoTarjeta_.isValid() ? disenoTarjeta_ : size()), Qt::AlignCenter, tarjeta_);
     return hueco;

@@ -1,6 +1,8 @@
 // The keyboard in every window: Space and Enter as clicks, and the focus mark.
 #include "teclado.h"
 
+#include "estilo.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusFrame>
@@ -156,10 +158,10 @@ void pintarMarca(QPainter &p, const QRect &r)
 {
     p.save();
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::black, 1));
+    p.setPen(QPen(color(ColorPropio::BordeMarca), 1));
     p.drawRect(r.adjusted(0, 0, -1, -1));
     p.drawRect(r.adjusted(3, 3, -4, -4));
-    p.setPen(QPen(QColor(255, 215, 0), 2));
+    p.setPen(QPen(color(ColorPropio::Marca), 2));
     p.drawRect(r.adjusted(1, 1, -2, -2));
     p.restore();
 }

@@ -1,4 +1,4 @@
-// The words of the windows, read from their own Designer forms so they have one home.
+// The words and sizes of the windows, read from their own Designer forms so they have one home.
 #include "formularios.h"
 
 #include <QFile>
@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-namespace zw::texto {
+namespace zw {
 
 namespace {
 
@@ -73,4 +73,31 @@ QStringList etiquetasDeFormulario(const QString &formulario)
     return textos;
 }
 
-} // namespace zw::texto
+QSize tamanoDeFormulario(const QString &formulario)
+{
+    QFile fichero(QStringLiteral(":/formularios/") + formulario);
+    if (!fichero.open(QIODevice::ReadOnly))
+        return {};
+    // The window's own geometry: the first widget's, before any child widget opens.
+    QXmlStreamReader xml(&fichero);
+    int widgets = 0;
+    bool enGeometria = false;
+    QSize tamano;
+    while (!xml.atEnd() && widgets < 2) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const auto nombre = xml.name();
+        if (nombre == QLatin1String("widget"))
+            ++widgets;
+        else if (nombre == QLatin1String("property"))
+            enGeometria = widgets == 1 && xml.attributes().value(QLatin1String("name")) == QLatin1String("geometry");
+        else if (enGeometria && nombre == QLatin1String("width"))
+            tamano.setWidth(xml.readElementText().toInt());
+        else if (enGeometria && nombre == QLatin1String("height"))
+            tamano.setHeight(xml.readElementText().toInt());
+    }
+    return tamano;
+}
+
+} // namespace zw
