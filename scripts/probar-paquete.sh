@@ -6,7 +6,8 @@
 # server, started from an empty folder of its own with a home of its own: the
 # saved game goes to the player's data folder with the right bytes, loading
 # games saved in each of the seven scenes shows that scene's installed
-# picture, and a change of size lands in the settings file.
+# picture, a change of size lands in the settings file, and every face the
+# game asks for, Qt's menus and message boxes included, is fonts-liberation's.
 #   scripts/probar-paquete.sh [build folder]
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
@@ -122,6 +123,8 @@ if [ "${1:-}" != "--en-x" ]; then
   if ! xvfb-run -a -n 130 -e "$tmp/xvfb.log" -s "-screen 0 1024x768x24 -noreset" bash "$0" --en-x "$tmp"; then
     echo "--- lo que dijo el servidor X:" >&2
     cat "$tmp/xvfb.log" >&2 || true
+    echo "--- lo que dijo el juego:" >&2
+    grep -v -e '^qt\.text\.font\.match:' -e '^    ' -e '^  request:$' "$tmp/juego.log" >&2 || true
     exit 1
   fi
   echo "paquete bien: $deb"
@@ -189,10 +192,12 @@ xdpyinfo >/dev/null 2>&1 || fallo "el servidor X $DISPLAY no contesta"
 
 # An unrelated empty folder, a home of its own; the system's data folders hold
 # nothing, so the pictures can only come from beside the unpacked program.
+# Qt notes every face the game asks for (its other lines are shown if the
+# check fails).
 cd "$tmp/vacia"
 HOME="$tmp/casa" XDG_DATA_HOME="$tmp/datos" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_DIRS="$tmp/sin-datos" \
-  QT_QPA_PLATFORM=xcb \
-  "$tmp/raiz/usr/games/zarrapio-world" &
+  QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="qt.text.font.match.debug=true" \
+  "$tmp/raiz/usr/games/zarrapio-world" 2> "$tmp/juego.log" &
 juego=$!
 
 w="$(titulo)" || fallo "no aparece la ventana del título"
@@ -231,3 +236,9 @@ menu "$w" alt+j s
 for _ in $(seq 50); do kill -0 "$juego" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$juego" 2>/dev/null; then kill "$juego"; fallo "\"Salir\" no termina el juego"; fi
 wait "$juego" || fallo "el juego terminó con error"
+
+# Every face asked for, with the menus and the "Aviso" box shown, is one of
+# fonts-liberation's: left to the platform, "Sans Serif" is whatever the
+# system has (Liberation Mono where those are its only fonts).
+otras="$(grep -oP '^ +family: \K.*(?= \[)' "$tmp/juego.log" | sort -u | grep -v '^Liberation ' || true)"
+[ -z "$otras" ] || fallo "el juego pide tipos de letra ajenos a fonts-liberation: ${otras//$'\n'/, }"

@@ -3,6 +3,7 @@
 #include "aplicacion.h"
 #include "carpetas.h"
 #include "escala.h"
+#include "estilo.h"
 #include "ventana.h"
 
 #include <QApplication>
@@ -81,6 +82,7 @@ int main(int argc, char *argv[])
     zw::carpetas::nombrarPrograma();
     responderSinPantalla(argc, argv);
     QApplication app(argc, argv);
+    QApplication::setFont(zw::fuenteAplicacion()); // Qt's menus and boxes in the game's face
     hablarEspanol(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("es.trombulenco.ZarrapioWorld"));
     QApplication::setWindowIcon(zw::iconoDelJuego());
