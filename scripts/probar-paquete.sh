@@ -143,6 +143,12 @@ if [ "${1:-}" != "--en-x" ]; then
   [ -z "$otras" ] || fallo "ficheros con otra fecha que la del changelog ($momento):"$'\n'"$otras"
   otras="$(LC_ALL=C TZ=UTC ar tv "$deb" | awk -v m="$(LC_ALL=C date -u -d "$momento" '+%b %-d %H:%M %Y')" '$4 " " $5 " " $6 " " $7 != m')"
   [ -z "$otras" ] || fallo "miembros del paquete con otra fecha que la del changelog ($momento):"$'\n'"$otras"
+  # So do the pictures built into the program: rcc writes each one's time in
+  # its resource tree, in milliseconds, big-endian; the file's own time
+  # unless the build hands it SOURCE_DATE_EPOCH.
+  sello="$(printf '%016x' "$(( $(date -u -d "$momento" +%s) * 1000 ))")"
+  od -An -v -tx1 "$programa" | tr -d ' \n' | grep -q "$sello" \
+    || fallo "las imágenes dentro del programa no llevan la fecha del changelog ($momento)"
 
   # A display of its own; the game is started from inside it.
   # Its own range of display numbers: the window suites' X server, just
