@@ -20,3 +20,10 @@ endif()
 if(ZW_FECHA)
     set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${ZW_FECHA}")
 endif()
+# A new date does not change what rcc reads, so its earlier output would stay:
+# it is removed, and made again with the new date.
+if(DEFINED ZW_FECHA_DE_RCC AND NOT "${ZW_FECHA_DE_RCC}" STREQUAL "${ZW_FECHA}")
+    file(GLOB_RECURSE hechos ${CMAKE_BINARY_DIR}/*/.rcc/qrc_*.cpp)
+    file(REMOVE ${hechos})
+endif()
+set(ZW_FECHA_DE_RCC "${ZW_FECHA}" CACHE INTERNAL "The date rcc's output in this build bears")
