@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# The Debian package as a player gets it. Builds it from a build folder; runs
-# lintian (every level), desktop-file-validate, appstreamcli (pedantic) and
-# man over it; looks for Debian's hardening in the program; unpacks it into a
-# temporary folder and plays the unpacked game from /usr/games on a real X
-# server, started from an empty folder of its own with a home of its own: the
-# saved game goes to the player's data folder with the right bytes, loading
-# games saved in each of the seven scenes shows that scene's installed
-# picture, and a change of size lands in the settings file.
+# The Debian package as a player gets it. Builds it twice from a build folder
+# (the same bytes, every time in it the changelog's date); checks what it
+# depends on and recommends; runs lintian (every level), desktop-file-validate,
+# appstreamcli (pedantic) and man over it; looks for Debian's hardening in the
+# program; unpacks it into a temporary folder and plays the unpacked game from
+# /usr/games on a real X server, started from an empty folder of its own with
+# a home of its own: the saved game goes to the player's data folder with the
+# right bytes, loading games saved in each of the seven scenes shows that
+# scene's installed picture, a change of size lands in the settings file, and
+# every face the game asks for, Qt's menus and message boxes included, is
+# fonts-liberation's.
 #   scripts/probar-paquete.sh [build folder]
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
@@ -15,12 +18,19 @@ if [ "${1:-}" != "--en-x" ]; then
   construccion="$(cd "${1:-$raiz/build}" && pwd)"
   version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construccion/CMakeCache.txt")"
   deb="$construccion/zarrapio-world_${version}_$(dpkg --print-architecture).deb"
-  rm -f "$construccion"/zarrapio-world_*.deb
-  (cd "$construccion" && cpack -G DEB > /dev/null)
-  [ -f "$deb" ] || { echo "falta $deb" >&2; exit 1; }
-
   tmp="$(mktemp -d)"
   trap 'rm -rf "$tmp"' EXIT
+  fallo() { echo "probar-paquete: $*" >&2; exit 1; }
+
+  # Built twice, a second apart: the same bytes.
+  for vez in 1 2; do
+    rm -f "$construccion"/zarrapio-world_*.deb
+    [ "$vez" = 1 ] || sleep 1
+    (cd "$construccion" && cpack -G DEB > /dev/null)
+    [ -f "$deb" ] || fallo "falta $deb"
+    cp "$deb" "$tmp/$vez.deb"
+  done
+  cmp -s "$tmp/1.deb" "$tmp/2.deb" || fallo "dos construcciones del paquete dan bytes distintos"
   dpkg-deb -x "$deb" "$tmp/raiz"
   compartido="$tmp/raiz/usr/share"
 
@@ -28,7 +38,6 @@ if [ "${1:-}" != "--en-x" ]; then
   escritorio="$compartido/applications/es.trombulenco.ZarrapioWorld.desktop"
   metainfo="$compartido/metainfo/es.trombulenco.ZarrapioWorld.metainfo.xml"
   manual="$compartido/man/man6/zarrapio-world.6.gz"
-  fallo() { echo "probar-paquete: $*" >&2; exit 1; }
 
   # Lintian at every level, overrides shown. A tag gets through only if it is
   # named here with the reason; none has one now.
@@ -66,10 +75,20 @@ if [ "${1:-}" != "--en-x" ]; then
   done
   [ "$hallado" = /usr/games/zarrapio-world ] || fallo "Exec=$orden no lleva a /usr/games/zarrapio-world"
 
-  # Wayland's plugin (and a compositor's libraries) only recommended.
-  [[ "$(dpkg-deb -f "$deb" Depends)" != *qt6-wayland* ]] \
-    && [[ "$(dpkg-deb -f "$deb" Recommends)" == *qt6-wayland* ]] \
-    || fallo "qt6-wayland debe ir en Recommends, no en Depends"
+  # The icon theme's index, without which the menu entry's icon is not found,
+  # is a dependency; Wayland's plugin (and a compositor's libraries) and Qt's
+  # own words in Spanish are only recommended.
+  campo() { dpkg-deb -f "$deb" "$1" | tr -d ' ' | tr ',' '\n'; }
+  for fila in Depends:hicolor-icon-theme Recommends:qt6-wayland Recommends:qt6-translations-l10n; do
+    paquete="${fila#*:}"
+    for c in Depends Recommends; do
+      if [ "$c" = "${fila%%:*}" ]; then
+        campo "$c" | grep -qx "$paquete" || fallo "$paquete debe ir en $c"
+      else
+        ! campo "$c" | grep -qx "$paquete" || fallo "$paquete no debe ir en $c"
+      fi
+    done
+  done
 
   salida="$(desktop-file-validate "$escritorio" 2>&1)" || fallo "desktop-file-validate: $salida"
   [ -z "$salida" ] || fallo "desktop-file-validate dice:"$'\n'"$salida"
@@ -115,6 +134,21 @@ if [ "${1:-}" != "--en-x" ]; then
      || [ "$de_metainfo" != "$version" ] || [ "$fecha_metainfo" != "$fecha" ]; then
     fallo "versiones distintas: proyecto $version, changelog $registro del $fecha, metainfo $de_metainfo del $fecha_metainfo"
   fi
+  # Every file of the package, its control files and the package's own
+  # members bear the changelog's date, to the second.
+  momento="$(zcat "$compartido/doc/zarrapio-world/changelog.gz" | dpkg-parsechangelog -l - -S Timestamp)"
+  momento="$(date -u -d "@$momento" '+%F %T')"
+  otras="$({ dpkg-deb --fsys-tarfile "$deb"; dpkg-deb --ctrl-tarfile "$deb"; } \
+    | tar -tv --full-time --utc --ignore-zeros | awk -v m="$momento" '$4 " " $5 != m')"
+  [ -z "$otras" ] || fallo "ficheros con otra fecha que la del changelog ($momento):"$'\n'"$otras"
+  otras="$(LC_ALL=C TZ=UTC ar tv "$deb" | awk -v m="$(LC_ALL=C date -u -d "$momento" '+%b %-d %H:%M %Y')" '$4 " " $5 " " $6 " " $7 != m')"
+  [ -z "$otras" ] || fallo "miembros del paquete con otra fecha que la del changelog ($momento):"$'\n'"$otras"
+  # So do the pictures built into the program: rcc writes each one's time in
+  # its resource tree, in milliseconds, big-endian; the file's own time
+  # unless the build hands it SOURCE_DATE_EPOCH.
+  sello="$(printf '%016x' "$(( $(date -u -d "$momento" +%s) * 1000 ))")"
+  od -An -v -tx1 "$programa" | tr -d ' \n' | grep -q "$sello" \
+    || fallo "las imágenes dentro del programa no llevan la fecha del changelog ($momento)"
 
   # A display of its own; the game is started from inside it.
   # Its own range of display numbers: the window suites' X server, just
@@ -122,6 +156,8 @@ if [ "${1:-}" != "--en-x" ]; then
   if ! xvfb-run -a -n 130 -e "$tmp/xvfb.log" -s "-screen 0 1024x768x24 -noreset" bash "$0" --en-x "$tmp"; then
     echo "--- lo que dijo el servidor X:" >&2
     cat "$tmp/xvfb.log" >&2 || true
+    echo "--- lo que dijo el juego:" >&2
+    grep -v -e '^qt\.text\.font\.match:' -e '^    ' -e '^  request:$' "$tmp/juego.log" >&2 || true
     exit 1
   fi
   echo "paquete bien: $deb"
@@ -189,10 +225,12 @@ xdpyinfo >/dev/null 2>&1 || fallo "el servidor X $DISPLAY no contesta"
 
 # An unrelated empty folder, a home of its own; the system's data folders hold
 # nothing, so the pictures can only come from beside the unpacked program.
+# Qt notes every face the game asks for (its other lines are shown if the
+# check fails).
 cd "$tmp/vacia"
 HOME="$tmp/casa" XDG_DATA_HOME="$tmp/datos" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_DIRS="$tmp/sin-datos" \
-  QT_QPA_PLATFORM=xcb \
-  "$tmp/raiz/usr/games/zarrapio-world" &
+  QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="qt.text.font.match.debug=true" \
+  "$tmp/raiz/usr/games/zarrapio-world" 2> "$tmp/juego.log" &
 juego=$!
 
 w="$(titulo)" || fallo "no aparece la ventana del título"
@@ -231,3 +269,9 @@ menu "$w" alt+j s
 for _ in $(seq 50); do kill -0 "$juego" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$juego" 2>/dev/null; then kill "$juego"; fallo "\"Salir\" no termina el juego"; fi
 wait "$juego" || fallo "el juego terminó con error"
+
+# Every face asked for, with the menus and the "Aviso" box shown, is one of
+# fonts-liberation's: left to the platform, "Sans Serif" is whatever the
+# system has (Liberation Mono where those are its only fonts).
+otras="$(grep -oP '^ +family: \K.*(?= \[)' "$tmp/juego.log" | sort -u | grep -v '^Liberation ' || true)"
+[ -z "$otras" ] || fallo "el juego pide tipos de letra ajenos a fonts-liberation: ${otras//$'\n'/, }"

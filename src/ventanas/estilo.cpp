@@ -49,5 +49,6 @@ QFont fuenteDialogo() { return fuente("Liberation Sans Narrow", 11, QFont::Norma
 QFont fuenteTitulo() { return fuente("Liberation Sans", 24, QFont::Bold, false); }
 QFont fuenteNombreJuego() { return fuente("Liberation Sans", 37, QFont::Black, true); }
 QFont fuenteGrande() { return fuente("Liberation Sans Narrow", 14, QFont::Bold, false); }
+QFont fuenteAplicacion() { return fuente("Liberation Sans", 12, QFont::Normal, false); }
 
 } // namespace zw

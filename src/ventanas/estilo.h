@@ -35,5 +35,9 @@ QFont fuenteDialogo();                  // stands in for MS Sans Serif 8.25 pt
 QFont fuenteTitulo();                   // Arial 18 pt bold
 QFont fuenteNombreJuego();              // Arial Black 27.75 pt italic
 QFont fuenteGrande();                   // MS Sans Serif 12 pt bold
+// The application's default, for what Qt draws on its own (menus, message
+// boxes, tooltips): left to the platform, a system with only fonts-liberation
+// resolves "Sans Serif" to Liberation Mono. The windows set fuenteDialogo().
+QFont fuenteAplicacion();               // Qt's usual 9 pt at 96 dpi
 
 } // namespace zw

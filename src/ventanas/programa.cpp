@@ -4,6 +4,7 @@
 #include "accesibilidad.h"
 #include "accesible_escena.h"
 #include "adelanto.h"
+#include "estilo.h"
 #include "ayudas.h"
 #include "icono.h"
 #include "imagenes.h"
@@ -26,6 +27,9 @@ void prepararPrograma(QApplication &app)
     imagenes::agrandarCache();
     imagenes::prepararAdelantos();
     imagenes::limitarLectores();
+    // Qt's own menus and message boxes in the game's face: on a system with
+    // few fonts, "Sans Serif" may well be a monospace one.
+    QApplication::setFont(fuenteAplicacion());
     QGuiApplication::setDesktopFileName(QStringLiteral("es.trombulenco.ZarrapioWorld"));
     QApplication::setWindowIcon(iconoDelJuego());
     QApplication::setQuitOnLastWindowClosed(false);

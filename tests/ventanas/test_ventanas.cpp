@@ -258,6 +258,11 @@ private slots:
         QVERIFY(nombre.pixelSize() > titulo.pixelSize());
         // The dialog font must really be installed: a fallback would be wider.
         QCOMPARE(QFontInfo(fuenteDialogo()).family(), "Liberation Sans Narrow");
+        // What Qt draws on its own (menus, message boxes) is in the sans face,
+        // never whatever the platform makes of "Sans Serif".
+        const QFontInfo qt(QApplication::font());
+        QCOMPARE(qt.family(), "Liberation Sans");
+        QVERIFY(!qt.fixedPitch());
     }
 
     // Usar, the inventory's "Mechero", then the brick on the picture.
