@@ -177,6 +177,23 @@ private slots:
         QCOMPARE(escala::zoomDeInicio(pantalla), escala::zoomParaAltura(pantalla->geometry().height()));
     }
 
+    // On this large screen every step fits, and each comes back as asked:
+    // from --zoom as the program takes it, and remembered from a run before.
+    void pasoQueCabeSinCambiar_data()
+    {
+        QTest::addColumn<double>("zoom");
+        for (double z : escala::pasos())
+            QTest::addRow("x%g", z) << z;
+    }
+    void pasoQueCabeSinCambiar()
+    {
+        QFETCH(double, zoom);
+        const QScreen *pantalla = QGuiApplication::primaryScreen();
+        QCOMPARE(escala::zoomQueCabe(zoom, pantalla), zoom);
+        zw::ajustes::recordarZoom(zoom);
+        QCOMPARE(escala::zoomQueCabe(escala::zoomDeInicio(pantalla), pantalla), zoom);
+    }
+
     // The keys in any window change every window at once, and the game goes on
     // where it was.
     void zoomEnMitadDePartida()
