@@ -304,7 +304,9 @@ private slots:
     }
 
     // F11 fills the screen, centred on black, the conversations still open over
-    // it; F11 or Escape gives the window back at the zoom.
+    // it; F11 or Escape gives the window back at the zoom, its inside and its
+    // frame where they were (told apart only where a window manager frames
+    // the window: scripts/probar.sh runs this under openbox).
     void pantallaCompleta()
     {
         Aplicacion app(QStringLiteral(ZW_GRAFICOS));
@@ -315,6 +317,7 @@ private slots:
         activar(e);
         QTest::keyClick(e, Qt::Key_Escape); // not full screen: nothing
         QCOMPARE(e->size(), QSize(842, 581));
+        const QPoint dentro = e->geometry().topLeft(), marco = e->frameGeometry().topLeft();
         QTest::keyClick(e, Qt::Key_F11);
         QVERIFY(escala::enPantallaCompleta(e));
         QTRY_VERIFY(e->isFullScreen());
@@ -353,12 +356,16 @@ private slots:
         QTRY_VERIFY(!e->isFullScreen());
         QCOMPARE(e->size(), QSize(1122, 774));
         QCOMPARE(control(e, "Image1")->geometry(), QRect(0, 0, 744, 606));
+        QTRY_COMPARE(e->geometry().topLeft(), dentro);
+        QTRY_COMPARE(e->frameGeometry().topLeft(), marco);
 
         QTest::keyClick(e, Qt::Key_F11);
         QTRY_VERIFY(e->isFullScreen());
         QTest::keyClick(e, Qt::Key_F11);
         QTRY_VERIFY(!e->isFullScreen());
         QCOMPARE(e->size(), QSize(1122, 774));
+        QTRY_COMPARE(e->geometry().topLeft(), dentro);
+        QTRY_COMPARE(e->frameGeometry().topLeft(), marco);
         QCOMPARE(finales, 0);
     }
 
