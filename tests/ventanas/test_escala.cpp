@@ -181,9 +181,7 @@ private slots:
     // from --zoom as the program takes it, and remembered from a run before.
     void pasoQueCabeSinCambiar_data()
     {
-        QTest::addColumn<double>("zoom");
-        for (double z : escala::pasos())
-            QTest::addRow("x%g", z) << z;
+        ventanasEscaladas_data(); // a row per step
     }
     void pasoQueCabeSinCambiar()
     {
