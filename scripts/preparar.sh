@@ -8,7 +8,7 @@ paquetes=(
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libqt6svg6-dev libedit-dev
   fonts-liberation qt6-translations-l10n
   dpkg-dev lintian desktop-file-utils appstream libxml2-utils man-db
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox
 )
 
 falta=()

@@ -76,12 +76,15 @@ DisenoVentana *DisenoVentana::de(const QWidget *ventana)
     return ventana ? ventana->findChild<DisenoVentana *>(nombre, Qt::FindDirectChildrenOnly) : nullptr;
 }
 
+// The largest of the shown windows' frames: a window the manager has not
+// framed yet (just shown) reports none.
 QSize DisenoVentana::marco()
 {
+    std::optional<QSize> mayor;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->isVisible() && !w->isFullScreen() && de(w))
-            return w->frameGeometry().size() - w->size();
-    return QSize(0, 32);
+            mayor = (w->frameGeometry().size() - w->size()).expandedTo(mayor.value_or(QSize()));
+    return mayor.value_or(QSize(0, 32));
 }
 
 void DisenoVentana::ponerZoom(double zoom)
