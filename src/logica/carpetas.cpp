@@ -28,7 +28,7 @@ bool tieneEscenas(const QString &carpeta)
     if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir())
         return false;
     for (int n = primeraEscena; n <= ultimaEscena; ++n)
-        if (QFileInfo(buscarEscena(carpeta, n)).isFile())
+        if (QFileInfo(ficheros::buscar(carpeta, ficheroEscena(n))).isFile())
             return true;
     return false;
 }

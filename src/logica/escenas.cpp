@@ -1,8 +1,6 @@
 // The scenes: their numbers and their picture files.
 #include "escenas.h"
 
-#include "ficheros.h"
-
 namespace zw {
 
 QString ficheroEscena(int n)
@@ -11,11 +9,6 @@ QString ficheroEscena(int n)
     if (n == 4)
         return QStringLiteral("4.JPG");
     return (esEscena(n) ? QString::number(n) : QString::number(n).right(1)) + QStringLiteral(".jpg");
-}
-
-QString buscarEscena(const QString &carpeta, int n)
-{
-    return ficheros::buscar(carpeta, ficheroEscena(n));
 }
 
 } // namespace zw

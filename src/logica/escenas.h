@@ -15,8 +15,4 @@ inline bool esEscena(int n) { return n >= primeraEscena && n <= ultimaEscena; }
 // gives "2.jpg"). Names are looked up without regard to case.
 QString ficheroEscena(int n);
 
-// That file in `carpeta`, whatever the case of its name; empty when nothing
-// stands there under that name.
-QString buscarEscena(const QString &carpeta, int n);
-
 } // namespace zw

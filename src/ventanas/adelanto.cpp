@@ -2,6 +2,7 @@
 #include "adelanto.h"
 
 #include "escenas.h"
+#include "ficheros.h"
 #include "imagen.h"
 
 #include <QApplication>
@@ -114,7 +115,7 @@ void AdelantoDeEscenas::timerEvent(QTimerEvent *e)
         return;
     const double densidad = fisico.width() / double(anchoDiseno_);
     for (int n = primeraEscena; n <= ultimaEscena; ++n)
-        if (const QString ruta = buscarEscena(carpeta_, n); !ruta.isEmpty())
+        if (const QString ruta = ficheros::buscar(carpeta_, ficheroEscena(n)); !ruta.isEmpty())
             adelantar(propias(ordenPara(fuentesDe(ruta), densidad)), fisico, imagen_->devicePixelRatioF());
 }
 

@@ -4,6 +4,7 @@
 
 #include "adelanto.h"
 #include "escenas.h"
+#include "ficheros.h"
 #include "estilo.h"
 #include "juego.h"
 #include "pantalla_completa.h"
@@ -148,7 +149,7 @@ void Empieza::mouseMoveEvent(QMouseEvent *e)
 
 bool Empieza::escenaLegible(int escena, imagenes::Fallo *fallo) const
 {
-    const QString ruta = buscarEscena(carpeta_, escena);
+    const QString ruta = ficheros::buscar(carpeta_, ficheroEscena(escena));
     if (ruta.isEmpty()) {
         *fallo = {QDir(carpeta_).filePath(ficheroEscena(escena)), QStringLiteral("no existe")};
         return false;
@@ -160,7 +161,7 @@ bool Empieza::escenaLegible(int escena, imagenes::Fallo *fallo) const
 // and the player is told which drawing is gone instead of seeing the old scene.
 void Empieza::mostrarEscena(int escena)
 {
-    const QString ruta = buscarEscena(carpeta_, escena);
+    const QString ruta = ficheros::buscar(carpeta_, ficheroEscena(escena));
     if (ruta.isEmpty() || !ui->Image1->mostrarFichero(ruta)) {
         ui->Image1->mostrarTarjeta(
             QStringLiteral("No encuentro el dibujo \"%1\".").arg(QDir(carpeta_).filePath(ficheroEscena(escena))));
