@@ -1,4 +1,4 @@
-// Tooltips broken into lines no wider than the control they describe.
+// Tooltips broken into lines as wide as the control they describe, and never narrower than a short phrase.
 #include "ayudas.h"
 
 #include <QApplication>
@@ -31,6 +31,12 @@ QString partir(const QString &texto, int ancho)
     return lineas.join(QLatin1Char('\n'));
 }
 
+// As wide as the control, and never so narrow as to break a short phrase.
+int anchoDeAyuda(const QWidget *control)
+{
+    return std::max(control->width(), caracteresMinimos * QFontMetrics(QToolTip::font()).averageCharWidth());
+}
+
 class Ayudas : public QObject
 {
 public:
@@ -45,7 +51,7 @@ protected:
         if (w->toolTip().isEmpty() || Qt::mightBeRichText(w->toolTip()))
             return QObject::eventFilter(objeto, e);
         const auto *ayuda = static_cast<QHelpEvent *>(e);
-        QToolTip::showText(ayuda->globalPos(), partir(w->toolTip(), std::max(80, w->width())), w, w->rect());
+        QToolTip::showText(ayuda->globalPos(), partir(w->toolTip(), anchoDeAyuda(w)), w, w->rect());
         return true;
     }
 };

@@ -112,7 +112,10 @@ public:
 protected:
     bool eventFilter(QObject *objeto, QEvent *e) override
     {
-        if (e->type() == QEvent::KeyPress && objeto->isWidgetType()) {
+        // A key is first offered to the shortcuts (ShortcutOverride), and a
+        // shortcut or a window's own filter may take it before any KeyPress
+        // is seen here: either one counts.
+        if ((e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) && objeto->isWidgetType()) {
             const int k = static_cast<QKeyEvent *>(e)->key();
             const bool soloModificador = k == Qt::Key_Shift || k == Qt::Key_Control || k == Qt::Key_Alt
                                          || k == Qt::Key_Meta || k == Qt::Key_AltGr;

@@ -8,6 +8,7 @@
 #include "conversacion.h"
 #include "empieza.h"
 #include "estilo.h"
+#include "teclado.h"
 #include "final.h"
 #include "zonas.h"
 
@@ -92,6 +93,16 @@ private slots:
         QTest::mouseClick(control(p.app.empieza(), "Limpiar"), Qt::LeftButton);
         QVERIFY(!marcada());
         QCOMPARE(p.imagen()->grab().toImage().pixel(1, 1), sinMarca.pixel(1, 1));
+        // After a click, the first key shows it again, even one the window or
+        // a shortcut takes for itself before any control sees it.
+        for (const auto &[k, destino] : {std::pair(Qt::Key_I, "objetos"), std::pair(Qt::Key_E, "Image1"),
+                                         std::pair(Qt::Key_2, "Image1")}) {
+            QTest::mouseClick(control(p.app.empieza(), "Limpiar"), Qt::LeftButton);
+            QVERIFY(!teclado::Marca::instancia()->visible());
+            tecla(k);
+            QVERIFY2(teclado::Marca::instancia()->visible(), qPrintable(QKeySequence(k).toString()));
+            QCOMPARE(conFoco(), destino);
+        }
     }
 
     // Real Tab and Shift+Tab presses round the ring, from where the focus lands

@@ -14,11 +14,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTest>
+#include <QToolTip>
 
 using namespace zw;
 using namespace prueba;
@@ -417,6 +419,39 @@ private slots:
         clic(control(app.empieza(), "Hablar"));
         QTest::mousePress(imagen, Qt::LeftButton, {}, QPoint(30, 200));
         QCOMPARE(app.juego().acciones(), "Hablar con Bicho");
+    }
+
+    // Every tooltip as the player sees it: every word there, whole; a short
+    // phrase on one line; a line no wider than its control, or than a short
+    // phrase where the control is narrower.
+    void ayudasQueCaben()
+    {
+        Aplicacion app(QStringLiteral(ZW_GRAFICOS));
+        app.arrancar();
+        app.jugar();
+        int vistas = 0;
+        for (QWidget *w : app.empieza()->findChildren<QWidget *>()) {
+            if (w->toolTip().isEmpty())
+                continue;
+            QHelpEvent ayuda(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(w, &ayuda);
+            const QLabel *mostrada = nullptr;
+            for (QWidget *v : QApplication::topLevelWidgets())
+                if (v->inherits("QTipLabel") && v->isVisible())
+                    mostrada = qobject_cast<QLabel *>(v);
+            QVERIFY2(mostrada, qPrintable(w->objectName()));
+            ++vistas;
+            const QStringList lineas = mostrada->text().split(QLatin1Char('\n'));
+            QCOMPARE(lineas.join(QLatin1Char(' ')), w->toolTip());
+            const QFontMetrics medidas(mostrada->font());
+            const int frase = medidas.horizontalAdvance(QString(30, QLatin1Char('n')));
+            if (w->toolTip().size() <= 30)
+                QCOMPARE(lineas.size(), 1);
+            for (const QString &l : lineas)
+                QVERIFY2(medidas.horizontalAdvance(l) <= std::max(w->width(), frase + frase / 4), qPrintable(l));
+            QToolTip::hideText();
+        }
+        QCOMPARE(vistas, 7);
     }
 };
 
