@@ -18,8 +18,6 @@ Conversacion::Conversacion(const Forma &forma, QWidget *parent)
     forma.montar(this);
     prepararVentana(this);
     centrar(this);
-    // The focus starts where the tab order does, on the answer list.
-    findChild<QListWidget *>(QStringLiteral("List1"))->setFocus();
 
     for (const Pregunta &p : forma.preguntas) {
         QPushButton *boton = findChild<QPushButton *>(QLatin1String(p.boton));
@@ -35,6 +33,9 @@ Conversacion::Conversacion(const Forma &forma, QWidget *parent)
             emit salir();
         });
     }
+    // A player opens a conversation to ask: the focus starts on the first
+    // question, not on the empty answer list the tab order begins with.
+    findChild<QPushButton *>(QLatin1String(forma.preguntas.front().boton))->setFocus();
 }
 
 void Conversacion::responder(const QStringList &lineas)

@@ -114,9 +114,10 @@ private slots:
         QTest::newRow("Empieza") << "Empieza" << QStringList{"Image1", "Hablar", "Mentir", "Coger", "Usar", "Mirar",
                                                              "objetos", "Label6", "Label2", "Limpiar", "resultado"};
         QTest::newRow("Acerca") << "Acerca" << QStringList{"Command1"};
+        // A conversation opens on its first question; the answer list stays first in the ring.
         QTest::newRow("charrar1") << "charrar1"
-            << QStringList{"List1", "quieneres", "salgodeaqui", "eresfeo", "dondemanos", "adios"};
-        QTest::newRow("Camarero") << "Camarero" << QStringList{"List1", "Command1", "Command2", "Command3", "Command4"};
+            << QStringList{"quieneres", "salgodeaqui", "eresfeo", "dondemanos", "adios", "List1"};
+        QTest::newRow("Camarero") << "Camarero" << QStringList{"Command1", "Command2", "Command3", "Command4", "List1"};
         QTest::newRow("Final") << "Final" << QStringList{"Command1"};
     }
     void ordenDeTabulacion()
