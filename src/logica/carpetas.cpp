@@ -89,8 +89,11 @@ Carpetas elegir(const Lugares &lugares)
             return instalada(carpeta);
 
     // No pictures anywhere: saved beside the missing pictures as ever, unless
-    // others could change that folder.
-    if (!actualAjena && QFileInfo(actual).isDir() && !tieneEscenas(actual))
+    // others could change that folder, or there is no such folder at all (a
+    // lone copy of the program): then in the player's own, as installed.
+    if (!QFileInfo(actual).isDir())
+        return {actual, instalada(actual).partida};
+    if (!actualAjena && !tieneEscenas(actual))
         actualAjena = esAjena(actual);
     return actualAjena ? instalada(instaladas.first()) : junto(actual);
 }

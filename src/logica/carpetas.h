@@ -40,9 +40,9 @@ struct Carpetas {
 // the folder, and its "partida" when there, belong to the player or root and
 // other users may not write them (a group may); one that fails is passed over
 // with a line in the log. When none holds a picture, the game stays with
-// graficos/ in the current folder and saves there, or, when others could
-// change that folder, goes as the third case does: every scene then shows the
-// missing-picture card.
+// graficos/ in the current folder and saves there; when there is no such
+// folder, in the player's own folder; when others could change it, it goes as
+// the third case does. Every scene then shows the missing-picture card.
 Carpetas elegir(const Lugares &lugares);
 
 // The program's names, set before the application object is made. They name

@@ -82,9 +82,11 @@ private slots:
         QTest::newRow("sin escenas no cuenta")      << QStringList{actual + "/partida", programa + "/8.jpg",
                                                                    instalada + "/1.png", datos2 + "/7.JPG"}
                                                      << datos2 << delJugador;
-        QTest::newRow("ninguna")                    << QStringList{} << actual << actual + "/partida";
+        // A lone copy of the program, no graficos/ where it starts: it still saves.
+        QTest::newRow("ninguna")                    << QStringList{} << actual << delJugador;
         QTest::newRow("ninguna con otros ficheros") << QStringList{programa + "/partida", datos1 + "/leeme"}
-                                                     << actual << actual + "/partida";
+                                                     << actual << delJugador;
+        QTest::newRow("ninguna, y la actual vacía") << QStringList{actual + "/leeme"} << actual << actual + "/partida";
     }
     void elegir()
     {
