@@ -2,11 +2,15 @@
 #include "accesibilidad.h"
 
 #include "etiqueta.h"
+#include "imagen.h"
+#include "rotulo.h"
 
 #include <QAccessibleWidget>
 #include <QFocusFrame>
 #include <QFrame>
+#include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <algorithm>
 
 namespace zw {
@@ -44,6 +48,25 @@ private:
     Etiqueta *etiqueta() const { return static_cast<Etiqueta *>(widget()); }
 };
 
+// The action line and the name under "Objeto:": named by their text, and
+// while it is empty by the words their form gives them.
+class AccesibleRotulo : public QAccessibleWidget
+{
+public:
+    explicit AccesibleRotulo(Rotulo *r)
+        : QAccessibleWidget(r, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto *r = static_cast<const Rotulo *>(widget());
+        return r->text().isEmpty() ? r->nombreVacio() : r->text();
+    }
+};
+
 // A drawn line, there only for its looks.
 bool esAdorno(const QWidget *w)
 {
@@ -51,11 +74,29 @@ bool esAdorno(const QWidget *w)
     return marco && (marco->frameShape() == QFrame::HLine || marco->frameShape() == QFrame::VLine);
 }
 
-// A window or panel whose decorative lines a reader never meets.
+// What a game's window or panel leaves out for a reader: decorative lines and
+// Qt's own inner parts.
+bool fueraDeVentana(const QWidget *w)
+{
+    return esAdorno(w) || w->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// What a message box leaves out: the empty place of the icon it does not have.
+bool fueraDeCaja(const QWidget *w)
+{
+    const auto *l = qobject_cast<const QLabel *>(w);
+    return l && l->text().isEmpty() && l->pixmap().isNull();
+}
+
+// A window, panel or message box with only the children a reader should meet.
 class AccesibleSinAdornos : public QAccessibleWidget
 {
 public:
-    using QAccessibleWidget::QAccessibleWidget;
+    AccesibleSinAdornos(QWidget *w, QAccessible::Role rol, bool (*fuera)(const QWidget *))
+        : QAccessibleWidget(w, rol)
+        , fuera_(fuera)
+    {
+    }
 
     int childCount() const override { return int(hijos().size()); }
     QAccessibleInterface *child(int i) const override
@@ -75,12 +116,13 @@ private:
         QList<QWidget *> lista;
         for (QObject *o : widget()->children()) {
             auto *w = qobject_cast<QWidget *>(o);
-            if (w && !w->isWindow() && !esAdorno(w) && !qobject_cast<QFocusFrame *>(w) && !qobject_cast<QMenu *>(w)
-                && !w->objectName().startsWith(QLatin1String("qt_")))
+            if (w && !w->isWindow() && !qobject_cast<QFocusFrame *>(w) && !qobject_cast<QMenu *>(w) && !fuera_(w))
                 lista << w;
         }
         return lista;
     }
+
+    bool (*fuera_)(const QWidget *);
 };
 
 bool tieneAdornos(const QWidget *w)
@@ -101,13 +143,20 @@ QAccessibleInterface *accesibleDelJuego(const QString &, QObject *objeto)
     if (auto *etiqueta = qobject_cast<Etiqueta *>(w))
         return new AccesibleEtiqueta(etiqueta);
     const QMetaObject *clase = w->metaObject();
+    // The portraits and drawings are pictures, not text.
+    if (clase == &Imagen::staticMetaObject)
+        return new QAccessibleWidget(w, QAccessible::Graphic);
+    if (auto *rotulo = qobject_cast<Rotulo *>(w))
+        return new AccesibleRotulo(rotulo);
+    if (qobject_cast<QMessageBox *>(w))
+        return new AccesibleSinAdornos(w, QAccessible::AlertMessage, fueraDeCaja);
     if (clase == &QWidget::staticMetaObject && !w->isWindow() && tieneAdornos(w))
-        return new AccesibleSinAdornos(w, QAccessible::Client);
+        return new AccesibleSinAdornos(w, QAccessible::Client, fueraDeVentana);
     // A window of the game (a class of its own right above QWidget) would
     // read as a "filler"; the title window is a main window and already reads
     // as a window, and a menu is a window too.
     if (w->isWindow() && clase->superClass() == &QWidget::staticMetaObject && !qobject_cast<QMenu *>(w))
-        return new AccesibleSinAdornos(w, QAccessible::Window);
+        return new AccesibleSinAdornos(w, QAccessible::Window, fueraDeVentana);
     return nullptr;
 }
 

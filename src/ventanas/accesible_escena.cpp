@@ -8,18 +8,21 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 
+#include <vector>
+
 namespace zw {
 
 namespace {
 
-// The hotspot reached inside the scene picture, by the keyboard outline or by
-// the pointer; it has no widget of its own.
+// One hotspot of the scene picture, listed with its name and place; it has no
+// widget of its own. Pressing it outlines it and picks it, as Space would.
 class AccesibleZona : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
-    explicit AccesibleZona(ImagenEscena *imagen) : imagen_(imagen) {}
+    AccesibleZona(ImagenEscena *imagen, const Zona *zona, int indice)
+        : imagen_(imagen), zona_(zona), indice_(indice) {}
 
-    bool isValid() const override { return zona(); }
+    bool isValid() const override { return imagen_ && imagen_->escena() == zona_->escena; }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return imagen_ ? imagen_->window()->windowHandle() : nullptr; }
     QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(imagen_.data()); }
@@ -32,14 +35,11 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const Zona *z = zona();
-        if (!z)
-            return {};
         if (t == QAccessible::Name)
-            return QString::fromUtf8(z->nombre);
+            return QString::fromUtf8(zona_->nombre);
         if (t == QAccessible::Description)
-            return z->tipo == Tipo::Lugar ? QStringLiteral("Lugar: elegirlo termina la acción")
-                                          : QStringLiteral("Cosa de la escena");
+            return zona_->tipo == Tipo::Lugar ? QStringLiteral("Lugar: elegirlo termina la acción")
+                                              : QStringLiteral("Cosa de la escena");
         return {};
     }
 
@@ -47,17 +47,16 @@ public:
     {
         QAccessible::State s;
         s.focusable = true;
-        s.focused = imagen_ && imagen_->hasFocus() && imagen_->zonaConTeclado();
+        s.focused = imagen_ && imagen_->hasFocus() && imagen_->zonaConTeclado() == zona_;
         s.invisible = !imagen_ || !imagen_->isVisible();
         return s;
     }
 
     QRect rect() const override
     {
-        const Zona *z = zona();
-        if (!z)
+        if (!imagen_)
             return {};
-        const QRect r = PuntosEscena(imagen_->width()).deDiseno().mapRect(PuntosEscena::rectangulo(z->clic));
+        const QRect r = PuntosEscena(imagen_->width()).deDiseno().mapRect(PuntosEscena::rectangulo(zona_->clic));
         return r.translated(imagen_->mapToGlobal(QPoint(0, 0)));
     }
 
@@ -70,56 +69,84 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {QStringLiteral("Space")}; }
     void doAction(const QString &accion) override
     {
-        if (!imagen_ || accion != pressAction())
+        if (!isValid() || accion != pressAction())
             return;
-        // A reader pressing the hotspot under the pointer: outline it first.
-        if (!imagen_->zonaConTeclado()) {
-            RecorridoZonas recorrido;
-            recorrido.ponerEscena(imagen_->escena());
-            imagen_->senalar(recorrido.indiceDe(imagen_->zonaSenalada()));
-        }
+        imagen_->senalar(indice_);
         imagen_->pulsarSenalada();
     }
 
 private:
-    const Zona *zona() const { return imagen_ ? imagen_->zonaSenalada() : nullptr; }
-
     QPointer<ImagenEscena> imagen_;
+    const Zona *zona_;
+    int indice_;
 };
 
+// The picture, named after its scene, with the scene's hotspots as children.
+// They are made again for each new scene, when a reader next asks.
 class AccesibleImagen : public QAccessibleWidget
 {
 public:
     explicit AccesibleImagen(ImagenEscena *imagen)
         : QAccessibleWidget(imagen, QAccessible::Graphic)
-        , zona_(new AccesibleZona(imagen))
     {
-        QAccessible::registerAccessibleInterface(zona_);
     }
-    ~AccesibleImagen() override { QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(zona_)); }
+    ~AccesibleImagen() override { soltar(); }
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {
-            const QString escena = nombreEscena(static_cast<ImagenEscena *>(widget())->escena());
+            const QString escena = nombreEscena(imagen()->escena());
             return escena.isEmpty() ? QStringLiteral("Escena") : escena;
         }
         return QAccessibleWidget::text(t);
     }
 
-    int childCount() const override { return zona_->isValid() ? 1 : 0; }
-    QAccessibleInterface *child(int i) const override { return i == 0 && zona_->isValid() ? zona_ : nullptr; }
+    int childCount() const override { return int(zonas().size()); }
+    QAccessibleInterface *child(int i) const override
+    {
+        const auto &todas = zonas();
+        return i >= 0 && i < int(todas.size()) ? todas[std::size_t(i)] : nullptr;
+    }
     int indexOfChild(const QAccessibleInterface *hijo) const override
     {
-        return hijo == zona_ && zona_->isValid() ? 0 : -1;
+        const auto &todas = zonas();
+        const auto it = std::find(todas.begin(), todas.end(), hijo);
+        return it == todas.end() ? -1 : int(it - todas.begin());
     }
     QAccessibleInterface *childAt(int x, int y) const override
     {
-        return zona_->isValid() && zona_->rect().contains(x, y) ? zona_ : nullptr;
+        for (AccesibleZona *z : zonas())
+            if (z->rect().contains(x, y))
+                return z;
+        return nullptr;
     }
 
 private:
-    AccesibleZona *zona_;
+    ImagenEscena *imagen() const { return static_cast<ImagenEscena *>(widget()); }
+
+    // The current scene's hotspots, each registered with the reader once.
+    const std::vector<AccesibleZona *> &zonas() const
+    {
+        if (escena_ != imagen()->escena()) {
+            soltar();
+            escena_ = imagen()->escena();
+            const std::vector<const Zona *> &orden = imagen()->enOrden();
+            for (std::size_t i = 0; i < orden.size(); ++i) {
+                zonas_.push_back(new AccesibleZona(imagen(), orden[i], int(i)));
+                QAccessible::registerAccessibleInterface(zonas_.back());
+            }
+        }
+        return zonas_;
+    }
+    void soltar() const
+    {
+        for (AccesibleZona *z : zonas_)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(z));
+        zonas_.clear();
+    }
+
+    mutable int escena_ = -1;
+    mutable std::vector<AccesibleZona *> zonas_;
 };
 
 } // namespace

@@ -1,5 +1,5 @@
 // The scene picture as a screen reader finds it: a graphic named after its
-// scene, holding the hotspot the outline or the pointer reached.
+// scene, holding every hotspot of the scene in reading order.
 #pragma once
 
 class QAccessibleInterface;

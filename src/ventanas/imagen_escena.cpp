@@ -40,12 +40,7 @@ void ImagenEscena::mousePressEvent(QMouseEvent *e)
 
 void ImagenEscena::mouseMoveEvent(QMouseEvent *e)
 {
-    const QPoint p = aDiseno(e->position());
-    const Zona *antes = zonaSenalada();
-    recorrido_.ponerBajoRaton(zonaEnRaton(escena(), p.x(), p.y()));
-    if (zonaSenalada() != antes)
-        anunciarZona(false);
-    emit movido(p);
+    emit movido(aDiseno(e->position()));
 }
 
 void ImagenEscena::ponerEscena(int escena)
@@ -64,7 +59,7 @@ void ImagenEscena::senalar(int indice)
     update();
     if (const Zona *z = zonaConTeclado()) {
         emit senalada(QString::fromUtf8(z->nombre));
-        anunciarZona(hasFocus());
+        anunciarZona();
     }
 }
 
@@ -119,8 +114,7 @@ void ImagenEscena::focusInEvent(QFocusEvent *e)
     // returns; the hotspot outlined inside it must come after that.
     if (zonaConTeclado())
         QMetaObject::invokeMethod(this, [this] {
-            if (hasFocus())
-                anunciarZona(true);
+            anunciarZona();
         }, Qt::QueuedConnection);
 }
 
@@ -147,20 +141,12 @@ void ImagenEscena::paintEvent(QPaintEvent *e)
     pintarZonas(p, font(), revelar_ ? recorrido_.orden() : std::vector<const Zona *>{}, zonaConTeclado());
 }
 
-void ImagenEscena::anunciarZona(bool conFoco)
+void ImagenEscena::anunciarZona()
 {
-    if (!QAccessible::isActive())
+    if (!hasFocus() || !QAccessible::isActive())
         return;
     QAccessibleInterface *propia = QAccessible::queryAccessibleInterface(this);
-    QAccessibleInterface *zona = propia ? propia->child(0) : nullptr;
-    if (!zona) {
-        QAccessibleEvent cambio(this, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&cambio);
-        return;
-    }
-    QAccessibleEvent nombre(zona, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nombre);
-    if (conFoco) {
+    if (QAccessibleInterface *zona = propia ? propia->child(recorrido_.senalada()) : nullptr) {
         QAccessibleEvent enfocada(zona, QAccessible::Focus);
         QAccessible::updateAccessibility(&enfocada);
     }
@@ -170,8 +156,11 @@ void ImagenEscena::anunciarEscena()
 {
     if (!QAccessible::isActive())
         return;
-    QAccessibleEvent cambio(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&cambio);
+    QAccessibleEvent nombre(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nombre);
+    // Another scene, other hotspots inside.
+    QAccessibleEvent hijos(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&hijos);
 }
 
 } // namespace zw

@@ -41,8 +41,9 @@ public:
     void ponerEscena(int escena);
     int escena() const { return recorrido_.escena(); }
 
-    // The hotspot under the keyboard outline, else the one the pointer showed last.
-    const Zona *zonaSenalada() const { return recorrido_.enUso(); }
+    // The scene's hotspots in reading order, the order the keys walk them.
+    const std::vector<const Zona *> &enOrden() const { return recorrido_.orden(); }
+    // The hotspot under the keyboard outline, or null.
     const Zona *zonaConTeclado() const { return recorrido_.conTeclado(); }
     void senalar(int indice);   // -1 takes the outline away
     void pulsarSenalada();      // as a press at the outlined hotspot
@@ -65,10 +66,11 @@ protected:
     void paintEvent(QPaintEvent *e) override;
 
 private:
-    // A reader hears the hotspot in use (reached by the outline, `conFoco`
-    // while the picture has the keyboard, or by the pointer), as it hears the
-    // entry reached in a list; and the picture's new name with a new scene.
-    void anunciarZona(bool conFoco);
+    // A reader hears the hotspot the outline reached while the picture has the
+    // keyboard, as it hears the entry reached in a list (the pointer's is found
+    // by the reader's own review of the pointer); and the picture's new name
+    // and hotspots with a new scene.
+    void anunciarZona();
     void anunciarEscena();
 
     RecorridoZonas recorrido_;

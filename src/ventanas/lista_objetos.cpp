@@ -33,7 +33,17 @@ void ListaObjetos::focusInEvent(QFocusEvent *e)
         viewport()->update();
         return;
     }
+    // Back on the entry chosen last, which the focus leaving made not current.
+    selectionModel()->setCurrentIndex(selectionModel()->selectedIndexes().first(), QItemSelectionModel::NoUpdate);
     QListWidget::focusInEvent(e);
+}
+
+// An entry that stays current reads as focused to a reader though the keys
+// went elsewhere; the choice itself stays.
+void ListaObjetos::focusOutEvent(QFocusEvent *e)
+{
+    QListWidget::focusOutEvent(e);
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
 // Control with the arrows moves the cursor without choosing, so a keyboard

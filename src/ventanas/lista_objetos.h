@@ -10,7 +10,8 @@ namespace zw {
 // picks the entry under the cursor, as a click on it would, and Control with
 // the arrows, Home or End moves the cursor without picking. Filling the list,
 // or the focus arriving, picks nothing, and the first arrow key after the
-// focus arrives lands on the first entry.
+// focus arrives lands on the first entry. Without the focus no entry is
+// current, so a reader never hears one as focused then.
 class ListaObjetos : public QListWidget
 {
     Q_OBJECT
@@ -25,6 +26,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
 
 private:
     bool moverSinElegir(const QKeyEvent *e);

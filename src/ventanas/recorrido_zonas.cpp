@@ -13,7 +13,6 @@ void RecorridoZonas::ponerEscena(int escena)
     escena_ = escena;
     orden_ = zonasEnOrden(escena);
     senalada_ = -1;
-    bajoRaton_ = nullptr;
 }
 
 bool RecorridoZonas::senalar(int indice)
@@ -29,17 +28,6 @@ bool RecorridoZonas::senalar(int indice)
 const Zona *RecorridoZonas::conTeclado() const
 {
     return senalada_ >= 0 ? orden_[size_t(senalada_)] : nullptr;
-}
-
-const Zona *RecorridoZonas::enUso() const
-{
-    return senalada_ >= 0 ? conTeclado() : bajoRaton_;
-}
-
-int RecorridoZonas::indiceDe(const Zona *zona) const
-{
-    const auto at = std::find(orden_.begin(), orden_.end(), zona);
-    return at == orden_.end() ? -1 : int(at - orden_.begin());
 }
 
 std::optional<int> RecorridoZonas::destinoDeTecla(const QKeyEvent *e) const

@@ -10,12 +10,11 @@ namespace zw {
 
 struct Zona;
 
-// Which hotspot the keyboard outline is on, and which one the pointer is
-// over; the outline, where there is one, is the one that counts.
+// Which hotspot of a scene the keyboard outline is on.
 class RecorridoZonas
 {
 public:
-    // A new scene drops the outline and the pointer's hotspot.
+    // A new scene drops the outline.
     void ponerEscena(int escena);
     int escena() const { return escena_; }
     const std::vector<const Zona *> &orden() const { return orden_; }
@@ -25,11 +24,8 @@ public:
     // False when it is the one outlined already; -1 (or any index outside
     // the scene) takes the outline away.
     bool senalar(int indice);
-    void ponerBajoRaton(const Zona *zona) { bajoRaton_ = zona; }
 
     const Zona *conTeclado() const;
-    const Zona *enUso() const; // the outlined one, else the one under the pointer
-    int indiceDe(const Zona *zona) const;
 
     // The outline moved by an arrow key, Home or End: the index it goes to
     // (-1 in a scene without hotspots); nothing for any other key.
@@ -43,7 +39,6 @@ private:
     int escena_ = 0;
     std::vector<const Zona *> orden_;
     int senalada_ = -1;
-    const Zona *bajoRaton_ = nullptr;
 };
 
 } // namespace zw

@@ -5,6 +5,7 @@
 #include "estilo.h"
 #include "teclado.h"
 
+#include <QDialogButtonBox>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -49,9 +50,21 @@ void traerAlFrente(QWidget *ventana)
     ventana->activateWindow();
 }
 
+namespace {
+
+// A reader meets the row of buttons as a panel: it gets a name.
+void nombrarBotones(QMessageBox &caja)
+{
+    if (auto *botones = caja.findChild<QDialogButtonBox *>())
+        botones->setAccessibleName(QStringLiteral("Botones"));
+}
+
+} // namespace
+
 void mostrarAviso(const QString &titulo, const QString &texto)
 {
     QMessageBox caja(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok);
+    nombrarBotones(caja);
     caja.exec();
 }
 
@@ -62,6 +75,7 @@ bool preguntarSiNo(const QString &titulo, const QString &texto)
     caja.button(QMessageBox::No)->setText(QStringLiteral("No"));
     caja.setDefaultButton(QMessageBox::No);
     caja.setEscapeButton(QMessageBox::No);
+    nombrarBotones(caja);
     return caja.exec() == QMessageBox::Yes;
 }
 

@@ -8,6 +8,8 @@
 #include "conversacion.h"
 #include "empieza.h"
 #include "presentacion.h"
+#include "zonas.h"
+#include "ventana.h"
 
 #include <QAccessible>
 #include <QtGui/private/qguiapplication_p.h>
@@ -15,6 +17,7 @@
 #include <QtGui/qpa/qplatformintegration.h>
 #include <QFrame>
 #include <QPushButton>
+#include <QTimer>
 #include <functional>
 
 using namespace zw;
@@ -65,16 +68,21 @@ private slots:
         QTest::newRow("Empieza") << "Empieza" << "" << ventana << "Zarrapio World";
         QTest::newRow("charrar1") << "charrar1" << "" << ventana << "Conversación con un Zarrapio";
         QTest::newRow("Camarero") << "Camarero" << "" << ventana << "Conversación con el Camarero";
-        QTest::newRow("Final") << "Final" << "" << ventana << "Zarrapio World";
+        // Captioned as the title window, but told apart by name.
+        QTest::newRow("Final") << "Final" << "" << ventana << "Final de Zarrapio World";
         QTest::newRow("Hablar") << "Empieza" << "Hablar" << boton << "Verbo Hablar";
         QTest::newRow("Limpiar") << "Empieza" << "Limpiar" << boton << "Limpiar";
         QTest::newRow("Menú") << "Empieza" << "Label2" << boton << "Menú";
         QTest::newRow("Salir a Windows") << "Empieza" << "Label6" << boton << "Salir a Windows";
         QTest::newRow("objetos") << "Empieza" << "objetos" << lista << "Inventario";
         QTest::newRow("resultado") << "Empieza" << "resultado" << lista << "Respuestas";
-        // The action line and the name under "Objeto:" read as what they show.
-        QTest::newRow("acciones") << "Empieza" << "acciones" << texto << "";
-        QTest::newRow("muestra") << "Empieza" << "muestra" << texto << "";
+        // The action line and the name under "Objeto:" read as what they
+        // show, and have a name while they show nothing.
+        QTest::newRow("acciones") << "Empieza" << "acciones" << texto << "Ninguna acción";
+        QTest::newRow("muestra") << "Empieza" << "muestra" << texto << "Nada señalado";
+        // Portraits and drawings are pictures.
+        QTest::newRow("retrato") << "Empieza" << "Image2" << dibujo << "Retrato del protagonista";
+        QTest::newRow("logotipo") << "Acerca" << "Image1" << dibujo << "Logotipo de Trombulenco Juegos";
         QTest::newRow("Image1") << "Empieza" << "Image1" << dibujo << "Escena 1: la calle delante del Disco-Pub";
         QTest::newRow("del Zarrapio") << "charrar1" << "List1" << lista << "Respuestas del Zarrapio";
         QTest::newRow("FINAL") << "Final" << "Command1" << boton << "FINAL";
@@ -150,14 +158,43 @@ private slots:
             if (!v->objectName().isEmpty())
                 recorrer(QAccessible::queryAccessibleInterface(v));
         QVERIFY(vistos > 60);
-        QCOMPARE(interfaz("Presentacion", "")->text(QAccessible::Description), "Pantalla de título");
-        QCOMPARE(interfaz("Empieza", "")->text(QAccessible::Description), "Pantalla de juego");
         QCOMPARE(interfaz("Presentacion", "Frame1")->text(QAccessible::Name), "HISTORIA");
+        // Every window says what it is.
+        for (const auto &[ventana, descripcion] : {std::pair("Presentacion", "Pantalla de título"),
+                                                   std::pair("Empieza", "Pantalla de juego"),
+                                                   std::pair("charrar1", "Pantalla de conversación"),
+                                                   std::pair("Camarero", "Pantalla de conversación"),
+                                                   std::pair("Final", "Pantalla final")})
+            QCOMPARE(interfaz(ventana, "")->text(QAccessible::Description), descripcion);
+
+        // A message box: its text and its buttons, each part named, no empty place.
+        for (const bool pregunta : {false, true}) {
+            QStringList partes;
+            QTimer::singleShot(0, [&] {
+                QWidget *caja = QApplication::activeModalWidget();
+                QVERIFY(caja);
+                std::function<void(QAccessibleInterface *)> anotar = [&](QAccessibleInterface *i) {
+                    partes << i->text(QAccessible::Name);
+                    for (int n = 0; n < i->childCount(); ++n)
+                        anotar(i->child(n));
+                };
+                anotar(QAccessible::queryAccessibleInterface(caja));
+                caja->findChild<QPushButton *>()->click();
+            });
+            if (pregunta)
+                preguntarSiNo("Aviso", "¿Sí?");
+            else
+                mostrarAviso("Error", "No se puede.");
+            const QStringList esperadas = pregunta ? QStringList{"Aviso", "¿Sí?", "Botones", "Sí", "No"}
+                                                   : QStringList{"Error", "No se puede.", "Botones", "OK"};
+            QCOMPARE(partes, esperadas);
+        }
     }
 
-    // The picture holds the hotspot under the outline or the pointer; the
-    // reader is told when one is reached, when the scene changes, and when a
-    // reply comes.
+    // The picture lists every hotspot of its scene, each with its name and
+    // place; the reader is told when the keys reach one, when the scene
+    // changes, and when a reply comes. An inventory entry reads as focused
+    // only while the inventory has the keys.
     void loQueOyeElLector()
     {
         oido.clear();
@@ -174,18 +211,34 @@ private slots:
         app.jugar();
         activarVisible();
         QAccessibleInterface *imagen = interfaz("Empieza", "Image1");
-        QCOMPARE(imagen->childCount(), 0);
+        const auto nombres = [imagen] {
+            QStringList n;
+            for (int i = 0; i < imagen->childCount(); ++i)
+                n << imagen->child(i)->text(QAccessible::Name);
+            return n;
+        };
+        const auto enOrden = [](int escena) {
+            QStringList n;
+            for (const Zona *z : zonasEnOrden(escena))
+                n << QString::fromUtf8(z->nombre);
+            return n;
+        };
+        QCOMPARE(nombres(), enOrden(1));
         app.juego().irAEscena(2);
         QVERIFY(oido.contains(QStringLiteral("%1 Escena 2: dentro del Disco-Pub").arg(int(QAccessible::NameChanged))));
+        QCOMPARE(nombres(), enOrden(2));
+        for (int i = 0; i < imagen->childCount(); ++i)
+            QVERIFY(!imagen->child(i)->state().focused);
 
         tecla(Qt::Key_1);
         tecla(Qt::Key_End);
-        QCOMPARE(imagen->childCount(), 1);
-        QAccessibleInterface *zona = imagen->child(0);
+        QAccessibleInterface *zona = imagen->child(imagen->childCount() - 1);
         QCOMPARE(zona->text(QAccessible::Name), "Bicho");
         QCOMPARE(zona->role(), QAccessible::Button);
         QVERIFY(zona->state().focused);
+        QVERIFY(!imagen->child(0)->state().focused);
         QCOMPARE(zona->parent(), imagen);
+        QCOMPARE(imagen->indexOfChild(zona), imagen->childCount() - 1);
         QCOMPARE(zona->rect().topLeft(), control(app.empieza(), "Image1")->mapToGlobal(QPoint(12, 125)));
         QCOMPARE(imagen->childAt(zona->rect().center().x(), zona->rect().center().y()), zona);
         QVERIFY(oido.contains(QStringLiteral("%1 Bicho").arg(int(QAccessible::Focus))));
@@ -195,18 +248,23 @@ private slots:
         control<QPushButton>(app.charrar1(), "eresfeo")->click();
         QVERIFY(control(app.charrar1(), "List1")->accessibleDescription().startsWith("¡Ja,ja,ja!"));
         app.juego().pulsarVerbo(Verbo::Mirar);
-        app.juego().pulsarImagen(280, 25);   // the waiter
+        pulsar(imagen->child(0));   // a hotspot pressed by a reader that the keys never reached
+        QCOMPARE(app.juego().acciones(), "Mirar " + enOrden(2).first());
         QCOMPARE(control(app.empieza(), "resultado")->accessibleDescription(), app.juego().resultado().join(' '));
-        QCOMPARE(interfaz("Empieza", "acciones")->text(QAccessible::Name), "Mirar Camarero");
+        QCOMPARE(interfaz("Empieza", "acciones")->text(QAccessible::Name), app.juego().acciones());
         QCOMPARE(interfaz("Empieza", "acciones")->text(QAccessible::Description), "Acción");
-        QVERIFY(oido.contains(QStringLiteral("%1 Mirar Camarero").arg(int(QAccessible::NameChanged))));
+        QVERIFY(oido.contains(QStringLiteral("%1 %2").arg(int(QAccessible::NameChanged)).arg(app.juego().acciones())));
         QVERIFY(oido.contains(QStringLiteral("%1 Respuestas").arg(int(QAccessible::DescriptionChanged))));
 
-        control<ImagenEscena>(app.empieza(), "Image1")->senalar(-1);
-        QMouseEvent encima(QEvent::MouseMove, QPointF(20, 50), QPointF(20, 50), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control(app.empieza(), "Image1"), &encima);
-        QCOMPARE(imagen->child(0)->text(QAccessible::Name), "salida");
-        QVERIFY(!imagen->child(0)->state().focused);
+        // The inventory's chosen entry, focused with the list only.
+        activarVisible();
+        tecla(Qt::Key_I);
+        tecla(Qt::Key_Down);
+        QAccessibleInterface *entrada = interfaz("Empieza", "objetos")->child(0);
+        QVERIFY(entrada->state().focused);
+        tecla(Qt::Key_E);
+        QVERIFY(!entrada->state().focused);
+        QVERIFY(entrada->state().selected);
         QAccessible::installUpdateHandler(nullptr);
         plataforma->setActive(false);
     }
