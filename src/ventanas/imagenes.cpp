@@ -102,9 +102,11 @@ QList<Fuente> propias(const QList<Fuente> &fuentes)
 
 QString clave(const Fuente &fuente, QSize fisico)
 {
-    return QStringLiteral("zw_imagen|%1|%2|%3x%4")
+    const QFileInfo fichero(fuente.ruta);
+    return QStringLiteral("zw_imagen|%1|%2|%3|%4x%5")
         .arg(fuente.ruta)
-        .arg(QFileInfo(fuente.ruta).lastModified().toMSecsSinceEpoch())
+        .arg(fichero.lastModified().toMSecsSinceEpoch())
+        .arg(fichero.size())
         .arg(fisico.width())
         .arg(fisico.height());
 }

@@ -46,7 +46,7 @@ QImage leer(const Fuente &fuente, QSize fisico, QString *porque = nullptr);
 // scene is shown.
 QList<Fuente> propias(const QList<Fuente> &fuentes);
 
-// The key of one picture at one size in the cache.
+// The key in the cache of one picture file as it stands (its time and size), at one size.
 QString clave(const Fuente &fuente, QSize fisico);
 
 // A drawing rendered on white. Safe on any thread.

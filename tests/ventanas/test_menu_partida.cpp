@@ -3,6 +3,7 @@
 #include "aplicacion.h"
 #include "empieza.h"
 #include "imagen.h"
+#include "imagenes.h"
 #include "partida.h"
 #include "presentacion.h"
 #include "ventana.h"
@@ -182,17 +183,27 @@ private slots:
     void cargaRechazadaNoCambiaNada_data()
     {
         QTest::addColumn<QByteArray>("contenido");
+        QTest::addColumn<QString>("fichero"); // the one named, in the folder
         QTest::addColumn<QString>("porque");
-        QTest::newRow("no hay") << QByteArray() << "no hay ninguna partida guardada.";
-        QTest::newRow("cortada") << QByteArray("3\r\n\"Gorro\"\r\n\"basura\"\r\n") << "";
+        QTest::newRow("no hay") << QByteArray() << "partida" << "no hay ninguna partida guardada.";
+        QTest::newRow("cortada") << QByteArray("3\r\n\"Gorro\"\r\n\"basura\"\r\n") << "partida" << "";
+        // The file reads well; its scene's picture is there, but cut short.
+        QTest::newRow("dibujo cortado") << QByteArray("1\r\n\"Papel\"\r\n2,0,0,0,0,0\r\n") << "2.jpg"
+                                        << "está cortado";
     }
     void cargaRechazadaNoCambiaNada()
     {
         QFETCH(QByteArray, contenido);
+        QFETCH(QString, fichero);
         QFETCH(QString, porque);
         Carpeta carpeta;
         if (!contenido.isEmpty())
             carpeta.escribir(contenido);
+        if (fichero.endsWith(".jpg")) {
+            QFile dibujo(carpeta.dir.filePath(fichero));
+            QVERIFY(dibujo.open(QIODevice::ReadWrite));
+            QVERIFY(dibujo.resize(dibujo.size() / 2));
+        }
         Aplicacion app(carpeta.ruta());
         Avisos avisos(app);
         app.arrancar();
@@ -208,7 +219,7 @@ private slots:
         menu(app, "cargarpartida");
         QCOMPARE(avisos.dichos.size(), 1);
         if (!porque.isEmpty())
-            QCOMPARE(avisos.dichos.first(), noSeCargaPor(carpeta.dir.filePath("partida"), porque));
+            QCOMPARE(avisos.dichos.first(), noSeCargaPor(carpeta.dir.filePath(fichero), porque));
         QVERIFY(avisos.dichos.first().startsWith("Error: " + noSeCarga + "\n"));
         QVERIFY(app.presentacion()->isVisible());
         QVERIFY(!app.empieza()->isVisible());
@@ -259,6 +270,45 @@ private slots:
         QCOMPARE(insertadas.size(), 1);
         QCOMPARE(objetosEnPantalla(app), nombres);
         QCOMPARE(objetos->verticalScrollBar()->value(), objetos->verticalScrollBar()->maximum());
+    }
+
+    // A new game shows the first scene's picture file as it stands when the
+    // game starts: the player's own, replaced while the program runs.
+    void primeraEscenaDeSuFichero()
+    {
+        Carpeta carpeta;
+        Aplicacion app(carpeta.ruta());
+        app.arrancar();
+        prueba::hacerVentanas(app); // made, and drawn ahead, before the play
+        QImage propia(372, 303, QImage::Format_RGB32);
+        propia.fill(Qt::blue);
+        QVERIFY(propia.save(carpeta.dir.filePath("1.jpg")));
+        app.jugar();
+        const QImage vista = imagenEscena(app);
+        const QColor centro = vista.pixelColor(vista.rect().center());
+        QVERIFY2(centro.blue() > 200 && centro.red() < 60, qPrintable(centro.name()));
+    }
+
+    // Drawing ahead reads the build's own pictures only: one the player put
+    // in place after the start is read when its scene is shown, not before.
+    void adelantoSoloDeLoPropio()
+    {
+        Carpeta carpeta;
+        Aplicacion app(carpeta.ruta());
+        app.arrancar();
+        QImage propia(372, 303, QImage::Format_RGB32);
+        propia.fill(Qt::green);
+        QVERIFY(propia.save(carpeta.dir.filePath("3.jpg")));
+        app.jugar();
+        const QSize fisico = app.empieza()->findChild<zw::Imagen *>(QStringLiteral("Image1"))->fisico();
+        const auto dibujada = [&](int n) {
+            return imagenes::guardada(imagenes::clave({carpeta.dir.filePath(QStringLiteral("%1.jpg").arg(n)), 1}, fisico));
+        };
+        QTRY_VERIFY(dibujada(7)); // the last of the folder, drawn ahead in order
+        QVERIFY(dibujada(2));
+        QVERIFY(!dibujada(3));
+        app.juego().irAEscena(3);
+        QVERIFY(dibujada(3));
     }
 
     void cargarAntesDeJugarNoDejaElMechero()
