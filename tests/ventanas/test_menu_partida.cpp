@@ -3,6 +3,7 @@
 #include "aplicacion.h"
 #include "empieza.h"
 #include "imagen.h"
+#include "estilo.h"
 #include "imagenes.h"
 #include "partida.h"
 #include "presentacion.h"
@@ -273,9 +274,19 @@ private slots:
     }
 
     // A new game shows the first scene's picture file as it stands when the
-    // game starts: the player's own, replaced while the program runs.
+    // game starts, replaced while the program runs: the player's own, or the
+    // card that says it cannot be shown.
+    void primeraEscenaDeSuFichero_data()
+    {
+        QTest::addColumn<bool>("cortado");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("del jugador") << false << QColor(Qt::blue);
+        QTest::newRow("cortado") << true << color(ColorPropio::Tarjeta);
+    }
     void primeraEscenaDeSuFichero()
     {
+        QFETCH(bool, cortado);
+        QFETCH(QColor, color);
         Carpeta carpeta;
         Aplicacion app(carpeta.ruta());
         app.arrancar();
@@ -283,10 +294,15 @@ private slots:
         QImage propia(372, 303, QImage::Format_RGB32);
         propia.fill(Qt::blue);
         QVERIFY(propia.save(carpeta.dir.filePath("1.jpg")));
+        if (cortado) {
+            QFile fichero(carpeta.dir.filePath("1.jpg"));
+            QVERIFY(fichero.open(QIODevice::ReadWrite) && fichero.resize(fichero.size() / 2));
+        }
         app.jugar();
-        const QImage vista = imagenEscena(app);
-        const QColor centro = vista.pixelColor(vista.rect().center());
-        QVERIFY2(centro.blue() > 200 && centro.red() < 60, qPrintable(centro.name()));
+        const QColor esquina = imagenEscena(app).pixelColor(4, 4);
+        QVERIFY2(std::abs(esquina.red() - color.red()) + std::abs(esquina.green() - color.green())
+                         + std::abs(esquina.blue() - color.blue()) < 40,
+                 qPrintable(esquina.name()));
     }
 
     // Drawing ahead reads the build's own pictures only: one the player put
