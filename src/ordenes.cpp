@@ -35,8 +35,11 @@ QString nombrePrograma(const char *argv0)
 // The options as --help lists them.
 struct Ayuda {
     QCommandLineParser parser;
-    // Qt's own help option is described in English whatever the translation.
+    // Qt's own help and version options are described in English without
+    // Qt's translations, which the game does not need to play in Spanish.
     QCommandLineOption ayuda{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Muestra esta ayuda.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Muestra la versión del juego.")};
     QCommandLineOption zoom{QStringLiteral("zoom"),
                             QStringLiteral("Tamaño de las ventanas: 1, 1.5, 2, 3 o 4 (Ctrl + más, Ctrl + menos y Ctrl + 0 mientras se juega)."),
                             QStringLiteral("F")};
@@ -48,7 +51,7 @@ struct Ayuda {
     {
         parser.setApplicationDescription(QStringLiteral("Zarrapio World, una aventura."));
         parser.addOption(ayuda);
-        parser.addVersionOption();
+        parser.addOption(version);
         parser.addOption(zoom);
         parser.addOption(texto);
     }
