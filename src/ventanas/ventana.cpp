@@ -6,6 +6,7 @@
 #include "teclado.h"
 
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -52,9 +53,14 @@ void traerAlFrente(QWidget *ventana)
 
 namespace {
 
-// A reader meets the row of buttons as a panel: it gets a name.
-void nombrarBotones(QMessageBox &caja)
+// A box as wide as a short line at least, so that a window manager has room
+// for its title beside its buttons ("Aviso" elided to "A... o" otherwise);
+// and its row of buttons, a panel to a reader, named.
+void prepararCaja(QMessageBox &caja)
 {
+    if (auto *rejilla = qobject_cast<QGridLayout *>(caja.layout()))
+        rejilla->addItem(new QSpacerItem(caracteresDeCaja * caja.fontMetrics().averageCharWidth(), 0), rejilla->rowCount(),
+                         0, 1, rejilla->columnCount());
     if (auto *botones = caja.findChild<QDialogButtonBox *>())
         botones->setAccessibleName(QStringLiteral("Botones"));
 }
@@ -64,7 +70,7 @@ void nombrarBotones(QMessageBox &caja)
 void mostrarAviso(const QString &titulo, const QString &texto)
 {
     QMessageBox caja(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok);
-    nombrarBotones(caja);
+    prepararCaja(caja);
     caja.exec();
 }
 
@@ -75,7 +81,7 @@ bool preguntarSiNo(const QString &titulo, const QString &texto)
     caja.button(QMessageBox::No)->setText(QStringLiteral("No"));
     caja.setDefaultButton(QMessageBox::No);
     caja.setEscapeButton(QMessageBox::No);
-    nombrarBotones(caja);
+    prepararCaja(caja);
     return caja.exec() == QMessageBox::Yes;
 }
 

@@ -19,7 +19,8 @@ void centrar(QWidget *ventana);
 void traerAlFrente(QWidget *ventana);
 
 // The player's one kind of message: modal, a title, a text and one OK
-// button, no icon.
+// button, no icon; never narrower than caracteresDeCaja characters.
+inline constexpr int caracteresDeCaja = 36;
 void mostrarAviso(const QString &titulo, const QString &texto);
 
 // A modal question with "Sí" and "No", "No" by default: true for "Sí".

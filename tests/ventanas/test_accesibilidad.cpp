@@ -167,12 +167,15 @@ private slots:
                                                    std::pair("Final", "Pantalla final")})
             QCOMPARE(interfaz(ventana, "")->text(QAccessible::Description), descripcion);
 
-        // A message box: its text and its buttons, each part named, no empty place.
+        // A message box: its text and its buttons, each part named, no empty
+        // place; and, however short its text, room for its title on any desktop.
         for (const bool pregunta : {false, true}) {
             QStringList partes;
+            bool ancha = false;
             QTimer::singleShot(0, [&] {
                 QWidget *caja = QApplication::activeModalWidget();
                 QVERIFY(caja);
+                ancha = caja->width() >= caja->fontMetrics().horizontalAdvance(QString(30, QLatin1Char('n')));
                 std::function<void(QAccessibleInterface *)> anotar = [&](QAccessibleInterface *i) {
                     partes << i->text(QAccessible::Name);
                     for (int n = 0; n < i->childCount(); ++n)
@@ -188,6 +191,7 @@ private slots:
             const QStringList esperadas = pregunta ? QStringList{"Aviso", "¿Sí?", "Botones", "Sí", "No"}
                                                    : QStringList{"Error", "No se puede.", "Botones", "OK"};
             QCOMPARE(partes, esperadas);
+            QVERIFY(ancha);
         }
     }
 
