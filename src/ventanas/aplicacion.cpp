@@ -2,11 +2,11 @@
 #include "aplicacion.h"
 
 #include "acerca.h"
+#include "adelanto.h"
 #include "conversacion.h"
 #include "empieza.h"
 #include "escala.h"
 #include "final.h"
-#include "adelanto.h"
 #include "presentacion.h"
 #include "ventana.h"
 
