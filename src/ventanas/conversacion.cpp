@@ -1,7 +1,6 @@
 // The two conversation windows, one class driven by a table of questions.
 #include "conversacion.h"
 
-#include "lector.h"
 #include "ventana.h"
 #include "ui_camarero.h"
 #include "ui_charrar1.h"
@@ -43,7 +42,7 @@ void Conversacion::responder(const QStringList &lineas)
     auto lista = findChild<QListWidget *>(QStringLiteral("List1"));
     lista->clear();
     lista->addItems(lineas);
-    anunciar(lista, lineas.join(QLatin1Char(' ')));
+    lista->setAccessibleDescription(lineas.join(QLatin1Char(' '))); // Qt tells the reader
 }
 
 std::unique_ptr<Conversacion> crearCharrar1()

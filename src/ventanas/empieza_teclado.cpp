@@ -4,7 +4,6 @@
 #include "ui_empieza.h"
 
 #include "juego.h"
-#include "lector.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -47,8 +46,9 @@ void Empieza::prepararTeclado()
 
 void Empieza::prepararLector()
 {
+    // A new reply becomes the list's description, which Qt tells the reader of.
     connect(&juego_, &Juego::resultadoCambiado, this, [this] {
-        anunciar(ui->resultado, juego_.resultado().join(QLatin1Char(' ')));
+        ui->resultado->setAccessibleDescription(juego_.resultado().join(QLatin1Char(' ')));
     });
     // The action line and the name under "Objeto:" read as their text: a
     // label tells the reader itself when its text changes, as the scene
