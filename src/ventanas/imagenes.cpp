@@ -6,6 +6,7 @@
 #include "leer_imagen.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -111,6 +112,19 @@ QString clave(const Fuente &fuente, QSize fisico)
         .arg(fisico.height());
 }
 
+namespace {
+
+// A file refused as it stands, at a size, and why: it is not read again for
+// the next check, show or paint, only once it changes (its time and size are
+// in its key).
+QHash<QString, QString> &rechazadas()
+{
+    static QHash<QString, QString> porque;
+    return porque;
+}
+
+} // namespace
+
 QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, Fallo *fallo)
 {
     Fallo primero;
@@ -118,9 +132,11 @@ QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, Fallo *fa
         const QString k = clave(f, fisico);
         QPixmap hecho;
         if (!QPixmapCache::find(k, &hecho)) {
-            QString porque;
-            const QImage imagen = leer(f, fisico, &porque);
+            const auto rechazada = rechazadas().constFind(k);
+            QString porque = rechazada != rechazadas().cend() ? *rechazada : QString();
+            const QImage imagen = porque.isEmpty() ? leer(f, fisico, &porque) : QImage();
             if (imagen.isNull()) {
+                rechazadas().insert(k, porque);
                 if (primero.fichero.isEmpty())
                     primero = {f.ruta, porque};
                 continue;

@@ -60,7 +60,8 @@ struct Fallo {
 
 // The first of `orden` that can be read, at `fisico` pixels for a screen of
 // pixel ratio `ratio`: from the cache, else read now and kept there. Null when
-// none can be read, with the first source refused in `fallo`.
+// none can be read, with the first source refused in `fallo`. A file refused
+// once is not read again until it changes. For the main thread.
 QPixmap pixmap(const QList<Fuente> &orden, QSize fisico, double ratio, Fallo *fallo = nullptr);
 
 // Keeps a picture read elsewhere (drawn ahead) under its key.
