@@ -83,6 +83,8 @@ private slots:
                                                                    instalada + "/1.png", datos2 + "/7.JPG"}
                                                      << datos2 << delJugador;
         // A lone copy of the program, no graficos/ where it starts: it still saves.
+        QTest::newRow("una carpeta no es una escena") << QStringList{actual + "/1.jpg/dentro", programa + "/2.jpg"}
+                                                     << programa << programa + "/partida";
         QTest::newRow("ninguna")                    << QStringList{} << actual << delJugador;
         QTest::newRow("ninguna con otros ficheros") << QStringList{programa + "/partida", datos1 + "/leeme"}
                                                      << actual << delJugador;

@@ -768,8 +768,12 @@ void TestPartida::guardarDosVeces()
     QVERIFY(guardar(j, ruta));
     j.quitarObjeto(QStringLiteral("PAPEL"));
     j.estado[Palabra::dinero] = 3;
+    // The player's own permissions on the file stay as he set them.
+    const auto suyos = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QVERIFY(QFile::setPermissions(ruta, suyos));
     QVERIFY(guardar(j, ruta));
     QCOMPARE(leerFichero(ruta), QByteArray("1\r\n\"Mechero\"\r\n5,1,1,1,3,0\r\n"));
+    QCOMPARE(QFile::permissions(ruta) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), suyos);
     // Nothing else is left behind in the folder.
     QCOMPARE(QDir(carpeta->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("partida")});
 }
@@ -821,6 +825,7 @@ void TestPartida::guardarQuitaRestos_data()
     QTest::newRow("de otra partida") << QStringLiteral(".otra") + QLatin1String(ficheros::marcaTemporal) + "Ab3xYz"
                                      << QStringLiteral("fichero") << false;
     QTest::newRow("enlace") << propio + "Ab3xYz" << QStringLiteral("enlace") << false;
+    QTest::newRow("de otro usuario") << propio + "Ab3xYz" << QStringLiteral("ajeno") << false;
     QTest::newRow("carpeta") << propio + "Ab3xYz" << QStringLiteral("carpeta") << false;
 }
 
@@ -833,12 +838,15 @@ void TestPartida::guardarQuitaRestos()
     const QString resto = carpeta->filePath(nombre);
     const QString fuera = carpeta->filePath(QStringLiteral("fuera"));
     QVERIFY(escribirFichero(fuera, "de otro"));
-    if (clase == QLatin1String("fichero"))
+    if (clase == QLatin1String("fichero") || clase == QLatin1String("ajeno"))
         QVERIFY(escribirFichero(resto, "1\r\n\"Mechero\"\r\n1,0,0,0,0,0\r\n"));
     else if (clase == QLatin1String("enlace"))
         QVERIFY(QFile::link(fuera, resto));
     else
         QVERIFY(QDir().mkdir(resto));
+    // Another user's file under the game's own name is that user's, not a leftover of this game.
+    if (clase == QLatin1String("ajeno") && chown(QFile::encodeName(resto).constData(), 4242, -1) != 0)
+        QSKIP("Only root gives a file to another user.");
 
     Juego j;
     prepararEnCurso(j);

@@ -230,6 +230,7 @@ private slots:
         QCOMPARE(nombres(), enOrden(1));
         app.juego().irAEscena(2);
         QVERIFY(oido.contains(QStringLiteral("%1 Escena 2: dentro del Disco-Pub").arg(int(QAccessible::NameChanged))));
+        QVERIFY(oido.contains(QStringLiteral("%1 Escena 2: dentro del Disco-Pub").arg(int(QAccessible::ObjectReorder))));
         QCOMPARE(nombres(), enOrden(2));
         for (int i = 0; i < imagen->childCount(); ++i)
             QVERIFY(!imagen->child(i)->state().focused);
@@ -260,15 +261,20 @@ private slots:
         QVERIFY(oido.contains(QStringLiteral("%1 %2").arg(int(QAccessible::NameChanged)).arg(app.juego().acciones())));
         QVERIFY(oido.contains(QStringLiteral("%1 Respuestas").arg(int(QAccessible::DescriptionChanged))));
 
-        // The inventory's chosen entry, focused with the list only.
+        // The inventory's chosen entry, focused with the list only, and
+        // again when the list has the keys back.
+        app.juego().anexarObjeto("Papel");
         activarVisible();
         tecla(Qt::Key_I);
         tecla(Qt::Key_Down);
-        QAccessibleInterface *entrada = interfaz("Empieza", "objetos")->child(0);
+        tecla(Qt::Key_Down);
+        QAccessibleInterface *entrada = interfaz("Empieza", "objetos")->child(1);
         QVERIFY(entrada->state().focused);
         tecla(Qt::Key_E);
         QVERIFY(!entrada->state().focused);
         QVERIFY(entrada->state().selected);
+        tecla(Qt::Key_I);
+        QVERIFY(entrada->state().focused);
         QAccessible::installUpdateHandler(nullptr);
         plataforma->setActive(false);
     }
