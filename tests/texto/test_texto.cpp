@@ -19,8 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-
 using namespace zw;
 
 namespace {
@@ -301,13 +299,9 @@ void TestTexto::partidaCompartidaConLasVentanas()
         menu("guardarpartida");
         QCOMPARE(contenido(carpetas.partida), deTexto);
 
-        // On in the windows: the gum picked from the picture.
-        app.juego().pulsarVerbo(Verbo::Coger);
-        const auto chicle = std::find_if(zonas().begin(), zonas().end(), [](const Zona &z) {
-            return z.escena == 3 && QLatin1String(z.nombre) == QLatin1String("Chicle Masticado");
-        });
-        const Punto punto = puntoDeClic(*chicle);
-        app.juego().pulsarImagen(punto.x, punto.y);
+        // On in the windows: the gum picked up.
+        app.juego().ponerAcciones("Coger Chicle Masticado");
+        app.juego().ejecutarAccion();
         QCOMPARE(app.juego().objetos().size(), 3);
         menu("guardarpartida");
         deVentanas = contenido(carpetas.partida);
